@@ -1,0 +1,18 @@
+#include "platform/application.h"
+
+#include <QApplication>
+
+#include "platform/fonts.h"
+
+namespace quorvane {
+
+Application::Application(int& argc, char** argv)
+    : app_(std::make_unique<QApplication>(argc, argv)) {
+  InstallFontSubstitutions();
+}
+
+Application::~Application() = default;
+
+int Application::Exec() { return QApplication::exec(); }
+
+}  // namespace quorvane

@@ -1,0 +1,32 @@
+// Turning the command line into the mode to start and, for the preview, the host window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane {
+
+enum class StartMode { None, FullScreen, Settings, Preview };
+
+struct StartDecision {
+  StartMode mode = StartMode::None;
+  std::int32_t parentHandle = 0;  // the preview's host window
+  bool handleOverflow = false;    // the handle did not fit a signed 32-bit integer
+};
+
+// The arguments after the program's path, joined by single blanks.
+std::string ArgumentText(const std::vector<std::string>& arguments);
+
+// The first two characters of the argument text ("/c" when it is empty), in lower case.
+std::string ModeSelector(std::string_view argumentText);
+
+// The preview's parent handle: the number after the first blank, or at the start of the whole
+// text when there is no blank.
+StartDecision ReadPreviewHandle(std::string_view argumentText);
+
+// Which window to show for the argument text.
+StartDecision DecideStart(std::string_view argumentText);
+
+}  // namespace quorvane

@@ -1,0 +1,36 @@
+// The per-user store of named texts that keeps the settings between runs. The backing (an INI
+// file on Linux) lives in the platform layer; tests use an in-memory one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+inline constexpr std::string_view kApplicationName = "Quorvane";
+inline constexpr std::string_view kConfigSection = "Config";
+inline constexpr std::string_view kUpdateInfoSection = "UpdateInfo";
+
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+
+  // The text stored under section/key, or nothing when the key does not exist.
+  virtual std::optional<std::string> Value(std::string_view section, std::string_view key) const = 0;
+  // Stores the text, creating section and key as needed.
+  virtual void SetValue(std::string_view section, std::string_view key, std::string_view text) = 0;
+  // Puts what was written on permanent storage; false when it could not be written.
+  virtual bool Sync() = 0;
+
+  // The stored text, or the default when the key is missing. Never creates anything.
+  std::string ReadSetting(std::string_view section, std::string_view key,
+                          std::string_view defaultText) const {
+    return Value(section, key).value_or(std::string(defaultText));
+  }
+  void WriteSetting(std::string_view section, std::string_view key, std::string_view text) {
+    SetValue(section, key, text);
+  }
+};
+
+}  // namespace quorvane

@@ -1,0 +1,117 @@
+# Shared helpers of the end-to-end tests. Each test script sources this file and calls
+# e2e_start, which gives it a private X server, a private settings folder and clean-up on exit.
+# The test's environment provides QUORVANE (the binary) and X11_TEST_WINDOW (the helper window).
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d)
+export XDG_CONFIG_HOME="$E2E_TMP/config"
+export LANG=C.UTF-8 LC_ALL= LC_MESSAGES=
+INI="$XDG_CONFIG_HOME/Quorvane/Quorvane.ini"
+E2E_PIDS=()
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# e2e_start [WIDTHxHEIGHT] [--wm]: starts Xvfb on a free display (and twm with --wm).
+e2e_start() {
+  local size=${1:-1024x768}
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -dpi 96 >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  local display
+  read -r -t 15 -u "$fd" display || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+  export DISPLAY=":$display"
+  if [ "${2:-}" = "--wm" ]; then
+    twm >"$E2E_TMP/twm.log" 2>&1 &
+    E2E_PIDS+=($!)
+    sleep 0.5
+  fi
+}
+
+# start_window TITLE [more x11_test_window options]: prints the id of a new helper window.
+start_window() {
+  local title=$1
+  shift
+  local out="$E2E_TMP/window.$RANDOM"
+  "$X11_TEST_WINDOW" --title "$title" "$@" >"$out" &
+  E2E_PIDS+=($!)
+  LAST_WINDOW_PID=$!
+  local i
+  for i in $(seq 100); do
+    [ -s "$out" ] && break
+    sleep 0.05
+  done
+  [ -s "$out" ] || fail "the helper window did not start"
+  cat "$out"
+}
+
+# run_quorvane ARGS...: starts the binary in the background; its pid is in QUORVANE_PID.
+run_quorvane() {
+  "$QUORVANE" "$@" >"$E2E_TMP/quorvane.out" 2>"$E2E_TMP/quorvane.err" &
+  QUORVANE_PID=$!
+  E2E_PIDS+=($QUORVANE_PID)
+}
+
+# wait_exit PID SECONDS: waits for the process to end and prints its exit status; fails when it
+# is still running after that long.
+wait_exit() {
+  local pid=$1 limit=$2 waited=0
+  while kill -0 "$pid" 2>/dev/null; do
+    if [ "$(awk -v w="$waited" -v l="$limit" 'BEGIN{print (w >= l)}')" = 1 ]; then
+      fail "process $pid still runs after ${limit}s"
+    fi
+    sleep 0.05
+    waited=$(awk -v w="$waited" 'BEGIN{print w + 0.05}')
+  done
+  local status=0
+  wait "$pid" || status=$?
+  echo "$status"
+}
+
+# wait_for_window TITLE [SECONDS]: prints the id of the first window with that exact title.
+wait_for_window() {
+  local title=$1 limit=${2:-10} i
+  for i in $(seq $((limit * 10))); do
+    local id
+    id=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "no window titled '$title' after ${limit}s"
+}
+
+# screenshot FILE: the whole screen as PNG.
+screenshot() {
+  import -display "$DISPLAY" -window root "$1"
+}
+
+# pixel FILE X Y: prints "R G B" of one pixel.
+pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |
+    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+}
+
+# expect_pixel FILE X Y "R G B" [TOLERANCE]
+expect_pixel() {
+  local actual
+  actual=$(pixel "$1" "$2" "$3")
+  awk -v a="$actual" -v e="$4" -v t="${5:-0}" 'BEGIN {
+    split(a, x, " "); split(e, y, " ");
+    for (i = 1; i <= 3; i++) { d = x[i] - y[i]; if (d < 0) d = -d; if (d > t) exit 1 }
+  }' || fail "pixel $2,$3 of $1 is ($actual), expected ($4)"
+}

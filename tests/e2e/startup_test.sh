@@ -1,0 +1,50 @@
+# Start-up: an unknown selector writes only the version record and shows nothing; an open
+# full-screen window or settings dialog keeps every mode from starting, with and without a
+# window manager.
+source "$(dirname "$0")/lib.sh"
+e2e_start
+
+main_title="Quorvane (C) 2026 Quorvane Works"
+
+# Unknown selector: exit 0, no window, only [UpdateInfo].
+status=0
+"$QUORVANE" /a || status=$?
+[ "$status" = 0 ] || fail "/a exited with $status"
+grep -qx '\[UpdateInfo\]' "$INI" || fail "no [UpdateInfo] in $(cat "$INI")"
+grep -qx 'CurrentVersion=1.01.0000' "$INI" || fail "CurrentVersion missing: $(cat "$INI")"
+grep -qx "ApplicationPath=$(dirname "$QUORVANE")" "$INI" || fail "ApplicationPath wrong: $(cat "$INI")"
+! grep -q '\[Config\]' "$INI" || fail "/a wrote [Config]"
+
+# An overflowing preview handle is reported and nothing is shown.
+status=0
+"$QUORVANE" /p 99999999999 2>"$E2E_TMP/err" || status=$?
+[ "$status" != 0 ] || fail "an overflowing handle exited with 0"
+grep -qi overflow "$E2E_TMP/err" || fail "no overflow report: $(cat "$E2E_TMP/err")"
+
+# Another instance's window blocks every mode, and the store stays as it was.
+check_blocked() {
+  local title=$1
+  start_window "$title" >/dev/null
+  local window_pid=$LAST_WINDOW_PID
+  printf '[Config]\nZoom=7\n' >"$INI"
+  cp "$INI" "$E2E_TMP/before.ini"
+  local mode
+  for mode in /s /c /p "/p 0" "" /a; do
+    local started=$SECONDS
+    status=0
+    timeout 5 "$QUORVANE" $mode || status=$?
+    [ "$status" = 0 ] || fail "mode '$mode' beside '$title' exited with $status"
+    cmp -s "$INI" "$E2E_TMP/before.ini" || fail "mode '$mode' beside '$title' wrote the store"
+  done
+  kill "$window_pid"
+}
+check_blocked "$main_title"
+check_blocked "Quorvaneの設定"
+
+# A similar but different title does not block.
+start_window "Quorvaneの設定 (old)" >/dev/null
+"$QUORVANE" /a
+grep -q 'CurrentVersion' "$INI" || fail "a different title blocked the start"
+kill "$LAST_WINDOW_PID"
+
+echo "startup: all checks passed"
