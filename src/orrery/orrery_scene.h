@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -63,6 +64,10 @@ class OrreryScene {
   std::int16_t ChangeTicks = 0;
 
  private:
+  const Body& FocusBody() const;
+  // The body's name in the interface language.
+  const std::string& Label(const Body& body) const;
+
   ModPublic& modPublic_;
   Canvas& canvas_;
   const ScreenMetrics& screen_;
