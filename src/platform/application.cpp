@@ -13,6 +13,8 @@ Application::Application(int& argc, char** argv)
 
 Application::~Application() = default;
 
-int Application::Exec() { return QApplication::exec(); }
+int Application::Exec() {
+  return QApplication::exec();
+}
 
 }  // namespace quorvane

@@ -27,7 +27,8 @@ std::string ExecutableFolder() {
 }
 
 bool OpenWebPage(std::string_view url) {
-  return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<int>(url.size()))));
+  return QDesktopServices::openUrl(
+      QUrl(QString::fromUtf8(url.data(), static_cast<int>(url.size()))));
 }
 
 void EndProgramAtOnce() {

@@ -14,7 +14,9 @@ namespace quorvane {
 namespace {
 
 // Windows may vanish while the tree is walked; their errors are expected and ignored.
-int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
+int IgnoreXErrors(Display*, XErrorEvent*) {
+  return 0;
+}
 
 std::optional<std::string> NetWmName(Display* display, Window window) {
   const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);

@@ -56,7 +56,8 @@ int Main(int argc, char** argv) {
     }
     case StartMode::Preview: {
       if (decision.handleOverflow) {
-        std::fprintf(stderr, "quorvane: overflow: the preview window handle in \"%s\" is out of range\n",
+        std::fprintf(stderr,
+                     "quorvane: overflow: the preview window handle in \"%s\" is out of range\n",
                      argumentText.c_str());
         return 2;
       }
@@ -72,4 +73,6 @@ int Main(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return Main(argc, argv); }
+int main(int argc, char** argv) {
+  return Main(argc, argv);
+}

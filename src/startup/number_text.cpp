@@ -9,8 +9,12 @@ namespace quorvane {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the longest prefix of text that reads as an unsigned decimal number with an
 // optional fraction and exponent, or 0 when it starts with no digit.
@@ -52,9 +56,9 @@ std::string FormatNumber(double value, std::string_view pattern, std::string_vie
   const auto point = pattern.find('.');
   const std::string_view decimals =
       point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
-  const auto minDecimals = static_cast<int>(decimals.find_first_not_of('0') == std::string_view::npos
-                                                ? decimals.size()
-                                                : decimals.find_first_not_of('0'));
+  const auto minDecimals = static_cast<int>(
+      decimals.find_first_not_of('0') == std::string_view::npos ? decimals.size()
+                                                                : decimals.find_first_not_of('0'));
   const auto maxDecimals = static_cast<int>(decimals.size());
 
   std::array<char, 400> buffer{};
@@ -121,7 +125,8 @@ bool IsNumeric(std::string_view text, const NumericLocale& locale) {
     if (IsDigit(text.front())) {
       ++digits;
       text.remove_prefix(1);
-    } else if (!seenPoint && !locale.decimalPoint.empty() && text.starts_with(locale.decimalPoint)) {
+    } else if (!seenPoint && !locale.decimalPoint.empty() &&
+               text.starts_with(locale.decimalPoint)) {
       seenPoint = true;
       text.remove_prefix(locale.decimalPoint.size());
     } else if (!seenPoint && digits > 0 && !locale.groupSeparator.empty() &&

@@ -11,7 +11,8 @@ namespace quorvane {
 
 // Formats with a pattern of the form "0.0#" or "##0.00": the '0's after the point are decimals
 // always shown, the '#'s decimals shown when not zero; at least one integer digit, no grouping.
-std::string FormatNumber(double value, std::string_view pattern, std::string_view decimalPoint = ".");
+std::string FormatNumber(double value, std::string_view pattern,
+                         std::string_view decimalPoint = ".");
 
 // The number at the start of the text, "." as the decimal point: leading blanks are skipped and
 // reading stops at the first character that cannot continue the number; no number gives 0.
@@ -28,7 +29,8 @@ struct NumericLocale {
 // group separators, the locale's decimal point and an exponent are allowed.
 bool IsNumeric(std::string_view text, const NumericLocale& locale);
 
-// Rounds half to even; nothing when the value is not finite or lies outside the signed 32-bit range.
+// Rounds half to even; nothing when the value is not finite or lies outside the signed 32-bit
+// range.
 std::optional<std::int32_t> RoundToInt32(double value);
 
 }  // namespace quorvane

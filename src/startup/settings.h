@@ -10,11 +10,11 @@
 namespace quorvane {
 
 struct Settings {
-  std::int32_t CenterId = 4;     // focus body, index into Bodies (1 to 9)
-  std::int16_t Language = 2;     // 1 Japanese, 2 English
-  float Zoom = 5;                // magnification of the drawn diameters
-  std::int16_t Orbit = 0;        // 0 false, -1 true: draw the orbit rings
-  std::int16_t AutoChange = 0;   // 0 fixed focus, 1 outwards, -1 inwards
+  std::int32_t CenterId = 4;    // focus body, index into Bodies (1 to 9)
+  std::int16_t Language = 2;    // 1 Japanese, 2 English
+  float Zoom = 5;               // magnification of the drawn diameters
+  std::int16_t Orbit = 0;       // 0 false, -1 true: draw the orbit rings
+  std::int16_t AutoChange = 0;  // 0 fixed focus, 1 outwards, -1 inwards
 };
 
 // "1.01.0000" for major 1, minor 1, revision 0.

@@ -17,7 +17,8 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
 
   // The text stored under section/key, or nothing when the key does not exist.
-  virtual std::optional<std::string> Value(std::string_view section, std::string_view key) const = 0;
+  virtual std::optional<std::string> Value(std::string_view section,
+                                           std::string_view key) const = 0;
   // Stores the text, creating section and key as needed.
   virtual void SetValue(std::string_view section, std::string_view key, std::string_view text) = 0;
   // Puts what was written on permanent storage; false when it could not be written.

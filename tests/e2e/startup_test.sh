@@ -15,6 +15,20 @@ grep -qx 'CurrentVersion=1.01.0000' "$INI" || fail "CurrentVersion missing: $(ca
 grep -qx "ApplicationPath=$(dirname "$QUORVANE")" "$INI" || fail "ApplicationPath wrong: $(cat "$INI")"
 ! grep -q '\[Config\]' "$INI" || fail "/a wrote [Config]"
 
+# A later start keeps [Config] and rewrites only the version record.
+printf '[Config]\nZoom=7\n\n[UpdateInfo]\nCurrentVersion=0.99.0000\n' >"$INI"
+"$QUORVANE" /a
+grep -qx 'Zoom=7' "$INI" || fail "the version record lost [Config]: $(cat "$INI")"
+grep -qx 'CurrentVersion=1.01.0000' "$INI" || fail "CurrentVersion not rewritten: $(cat "$INI")"
+
+# A store that cannot be read or written does not keep the program from starting.
+printf '\0\377garbage[[[\n=' >"$INI"
+"$QUORVANE" /a || fail "a garbled store stopped the start"
+rm -rf "$XDG_CONFIG_HOME/Quorvane"
+echo "not a folder" >"$XDG_CONFIG_HOME/Quorvane"
+"$QUORVANE" /a || fail "a store that cannot be written stopped the start"
+rm -f "$XDG_CONFIG_HOME/Quorvane"
+
 # An overflowing preview handle is reported and nothing is shown.
 status=0
 "$QUORVANE" /p 99999999999 2>"$E2E_TMP/err" || status=$?
@@ -26,6 +40,7 @@ check_blocked() {
   local title=$1
   start_window "$title" >/dev/null
   local window_pid=$LAST_WINDOW_PID
+  mkdir -p "$(dirname "$INI")"
   printf '[Config]\nZoom=7\n' >"$INI"
   cp "$INI" "$E2E_TMP/before.ini"
   local mode

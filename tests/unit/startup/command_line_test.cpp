@@ -1,0 +1,67 @@
+#include "startup/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+TEST(ArgumentTextTest, JoinsTheArgumentsWithSingleBlanks) {
+  EXPECT_EQ(ArgumentText({}), "");
+  EXPECT_EQ(ArgumentText({"/s"}), "/s");
+  EXPECT_EQ(ArgumentText({"/p", "1234"}), "/p 1234");
+  EXPECT_EQ(ArgumentText({"/p", "", "7"}), "/p  7");
+}
+
+struct DecisionCase {
+  const char* argumentText;
+  StartMode mode;
+  std::int32_t parent;
+  bool overflow;
+};
+
+class DecideStartTest : public ::testing::TestWithParam<DecisionCase> {};
+
+TEST_P(DecideStartTest, ChoosesTheWindowAndTheParent) {
+  const DecisionCase& c = GetParam();
+  const StartDecision decision = DecideStart(c.argumentText);
+  EXPECT_EQ(decision.mode, c.mode);
+  EXPECT_EQ(decision.parentHandle, c.parent);
+  EXPECT_EQ(decision.handleOverflow, c.overflow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selectors, DecideStartTest,
+    ::testing::Values(DecisionCase{"", StartMode::Settings, 0, false},
+                      DecisionCase{"/s", StartMode::FullScreen, 0, false},
+                      DecisionCase{"/S", StartMode::FullScreen, 0, false},
+                      DecisionCase{"/s and more", StartMode::FullScreen, 0, false},
+                      DecisionCase{"/C:1234", StartMode::Settings, 0, false},
+                      DecisionCase{"/c", StartMode::Settings, 0, false},
+                      DecisionCase{"/a", StartMode::None, 0, false},
+                      DecisionCase{"-s", StartMode::None, 0, false},
+                      DecisionCase{"x", StartMode::None, 0, false},
+                      DecisionCase{"/", StartMode::None, 0, false},
+                      DecisionCase{" /s", StartMode::None, 0, false},
+                      DecisionCase{"\xE5\xA4\xAA\xE9\x99\xBD", StartMode::None, 0, false}));
+
+INSTANTIATE_TEST_SUITE_P(
+    PreviewHandles, DecideStartTest,
+    ::testing::Values(DecisionCase{"/p 1234", StartMode::Preview, 1234, false},
+                      DecisionCase{"/P 1234", StartMode::Preview, 1234, false},
+                      DecisionCase{"/p    1234", StartMode::Preview, 1234, false},
+                      DecisionCase{"/p", StartMode::Preview, 0, false},
+                      DecisionCase{"/p1234", StartMode::Preview, 0, false},
+                      DecisionCase{"/p abc", StartMode::Preview, 0, false},
+                      DecisionCase{"/p 12abc", StartMode::Preview, 12, false},
+                      DecisionCase{"/p 2.5", StartMode::Preview, 2, false},
+                      DecisionCase{"/p 3.5", StartMode::Preview, 4, false},
+                      DecisionCase{"/p -7", StartMode::Preview, -7, false},
+                      DecisionCase{"/p 2147483647", StartMode::Preview, 2147483647, false},
+                      DecisionCase{"/p -2147483648", StartMode::Preview, -2147483647 - 1, false},
+                      DecisionCase{"/p 2147483648", StartMode::Preview, 0, true},
+                      DecisionCase{"/p 99999999999", StartMode::Preview, 0, true},
+                      DecisionCase{"/p 1e400", StartMode::Preview, 0, true},
+                      DecisionCase{"/p 12 34", StartMode::Preview, 12, false}));
+
+}  // namespace
+}  // namespace quorvane
