@@ -1,0 +1,300 @@
+#include "platform/qt_canvas.h"
+
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace quorvane {
+
+namespace {
+
+constexpr double kMetresPerInch = 0.0254;
+constexpr double kTwipsPerInch = 1440;
+// Rings remembered for cheap redraws; a frame redraws at most nine, the rest are leftovers of
+// the load step.
+constexpr std::size_t kMaxRings = 24;
+// Beyond this many rectangles a ring's damage is kept as their bounding rectangle.
+constexpr std::size_t kMaxDamageRects = 32;
+
+double Square(double value) {
+  return value * value;
+}
+
+// `value` rounded down into [low, high]; huge and infinite values included.
+int ClampToInt(double value, int low, int high) {
+  if (!(value > low)) {
+    return low;
+  }
+  if (!(value < high)) {
+    return high;
+  }
+  return static_cast<int>(value);
+}
+
+// The columns whose pixel centres lie inside the ellipse on row `row`; empty when first > last.
+struct Span {
+  double first = 1;
+  double last = 0;
+  bool Empty() const { return first > last; }
+};
+
+Span RowSpan(double cx, double cy, double rx, double ry, int row) {
+  if (rx <= 0 || ry <= 0) {
+    return {};
+  }
+  const double t = (row + 0.5 - cy) / ry;
+  if (t * t > 1) {
+    return {};
+  }
+  const double halfWidth = rx * std::sqrt(1 - t * t);
+  return {std::ceil(cx - halfWidth - 0.5), std::floor(cx + halfWidth - 0.5)};
+}
+
+void FillSpan(QRgb* line, double first, double last, const QRect& clip, QRgb color) {
+  const int from = ClampToInt(first, clip.left(), clip.right() + 1);
+  const int to = ClampToInt(last, clip.left() - 1, clip.right());
+  if (from <= to) {
+    std::fill(line + from, line + to + 1, color);
+  }
+}
+
+}  // namespace
+
+QColor ToQColor(Color color) {
+  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+
+QtCanvas::QtCanvas(QSize pixelSize, float twipsPerPixelX, float twipsPerPixelY, QColor background,
+                   const QFont& font)
+    : image_(pixelSize, QImage::Format_RGB32),
+      twipsPerPixelX_(twipsPerPixelX),
+      twipsPerPixelY_(twipsPerPixelY),
+      background_(background),
+      font_(font),
+      metrics_(font) {
+  // The image's resolution is the screen's, so point sizes give the same pixels as on the screen.
+  image_.setDotsPerMeterX(
+      static_cast<int>(std::lround(kTwipsPerInch / twipsPerPixelX / kMetresPerInch)));
+  image_.setDotsPerMeterY(
+      static_cast<int>(std::lround(kTwipsPerInch / twipsPerPixelY / kMetresPerInch)));
+  font_.setStyleStrategy(QFont::NoAntialias);
+  metrics_ = QFontMetrics(font_, &image_);
+  image_.fill(background_);
+  dirty_ = image_.rect();
+}
+
+QRegion QtCanvas::TakeDirtyRegion() {
+  QRegion taken;
+  taken.swap(dirty_);
+  return taken;
+}
+
+QtCanvas::Ellipse QtCanvas::ToPixels(float x, float y, float radius) const {
+  // A twip position falls on the centre of the pixel it rounds to.
+  return {static_cast<double>(x) / twipsPerPixelX_ + 0.5,
+          static_cast<double>(y) / twipsPerPixelY_ + 0.5,
+          static_cast<double>(radius) / twipsPerPixelX_,
+          static_cast<double>(radius) / twipsPerPixelY_};
+}
+
+QRect QtCanvas::Bounds(const Ellipse& ellipse) const {
+  const QRect all = image_.rect();
+  const int left = ClampToInt(std::floor(ellipse.cx - ellipse.rx) - 1, all.left(), all.right() + 1);
+  const int right = ClampToInt(std::ceil(ellipse.cx + ellipse.rx) + 1, all.left() - 1, all.right());
+  const int top = ClampToInt(std::floor(ellipse.cy - ellipse.ry) - 1, all.top(), all.bottom() + 1);
+  const int bottom =
+      ClampToInt(std::ceil(ellipse.cy + ellipse.ry) + 1, all.top() - 1, all.bottom());
+  return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void QtCanvas::Rasterise(const Ellipse& e, QRgb outline, const QRgb* fill, const QRect& clip) {
+  const int top = ClampToInt(std::ceil(e.cy - e.ry - 0.5), clip.top(), clip.bottom() + 1);
+  const int bottom = ClampToInt(std::floor(e.cy + e.ry - 0.5), clip.top() - 1, clip.bottom());
+  if (e.rx < 1 && e.ry < 1) {
+    // A circle that holds no pixel centre still shows as the pixel under its centre.
+    // Rows far off the image cannot change the outcome: the centre pixel is off it as well.
+    const int height = image_.height();
+    bool coversCentre = false;
+    for (int row = ClampToInt(std::ceil(e.cy - e.ry - 0.5), -2, height + 2);
+         row <= ClampToInt(std::floor(e.cy + e.ry - 0.5), -3, height + 1); ++row) {
+      coversCentre = coversCentre || !RowSpan(e.cx, e.cy, e.rx, e.ry, row).Empty();
+    }
+    if (!coversCentre) {
+      const QPoint centre(ClampToInt(std::floor(e.cx), -1, image_.width()),
+                          ClampToInt(std::floor(e.cy), -1, image_.height()));
+      if (clip.contains(centre)) {
+        reinterpret_cast<QRgb*>(image_.scanLine(centre.y()))[centre.x()] = outline;
+      }
+      return;
+    }
+  }
+  for (int row = top; row <= bottom; ++row) {
+    const Span outer = RowSpan(e.cx, e.cy, e.rx, e.ry, row);
+    if (outer.Empty()) {
+      continue;
+    }
+    // The outline is what lies inside the ellipse but not inside the one a pixel smaller.
+    const Span inner = RowSpan(e.cx, e.cy, e.rx - 1, e.ry - 1, row);
+    QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+    if (inner.Empty()) {
+      FillSpan(line, outer.first, outer.last, clip, outline);
+      continue;
+    }
+    FillSpan(line, outer.first, inner.first - 1, clip, outline);
+    FillSpan(line, inner.last + 1, outer.last, clip, outline);
+    if (fill != nullptr) {
+      FillSpan(line, inner.first, inner.last, clip, *fill);
+    }
+  }
+}
+
+void QtCanvas::Circle(float x, float y, float radius, Color color) {
+  if (!(radius > 0)) {
+    return;
+  }
+  const Ellipse ellipse = ToPixels(x, y, radius);
+  if (FillStyle() != kFillSolid) {
+    DrawRing(x, y, radius, color, ellipse);
+    return;
+  }
+  const QRgb fill = ToQColor(FillColor()).rgb();
+  Rasterise(ellipse, ToQColor(color).rgb(), &fill, image_.rect());
+  MarkDirty(Bounds(ellipse), nullptr);
+}
+
+namespace {
+
+// Whether the rectangle of pixels may hold pixels of the ellipse's one-pixel outline.
+bool TouchesOutline(double cx, double cy, double rx, double ry, const QRect& rect) {
+  const double left = rect.left();
+  const double right = rect.right() + 1.0;
+  const double top = rect.top();
+  const double bottom = rect.bottom() + 1.0;
+  const double nearX = std::clamp(cx, left, right) - cx;
+  const double nearY = std::clamp(cy, top, bottom) - cy;
+  if (Square(nearX / (rx + 1)) + Square(nearY / (ry + 1)) > 1) {
+    return false;
+  }
+  if (rx <= 2 || ry <= 2) {
+    return true;
+  }
+  const double farX = std::max(std::abs(left - cx), std::abs(right - cx));
+  const double farY = std::max(std::abs(top - cy), std::abs(bottom - cy));
+  return Square(farX / (rx - 2)) + Square(farY / (ry - 2)) >= 1;
+}
+
+}  // namespace
+
+void QtCanvas::DrawRing(float x, float y, float radius, Color color, const Ellipse& ellipse) {
+  const QRgb outline = ToQColor(color).rgb();
+  const auto same = [&](const Ring& ring) {
+    return ring.x == x && ring.y == y && ring.radius == radius && ring.color == color;
+  };
+  auto found = std::find_if(rings_.begin(), rings_.end(), same);
+  if (found == rings_.end()) {
+    if (rings_.size() == kMaxRings) {
+      rings_.erase(rings_.begin());
+    }
+    rings_.push_back({x, y, radius, color, Bounds(ellipse), {}});
+    Rasterise(ellipse, outline, nullptr, image_.rect());
+    MarkDirty(rings_.back().bounds, &rings_.back());
+    return;
+  }
+  // Everywhere else the ring's pixels are still as its last draw left them.
+  std::rotate(found, found + 1, rings_.end());
+  Ring& ring = rings_.back();
+  std::vector<QRect> damage;
+  damage.swap(ring.damage);
+  for (const QRect& rect : damage) {
+    Rasterise(ellipse, outline, nullptr, rect);
+    MarkDirty(rect, &ring);
+  }
+}
+
+void QtCanvas::MarkDirty(const QRect& rect, const Ring* source) {
+  if (rect.isEmpty()) {
+    return;
+  }
+  dirty_ += rect;
+  for (Ring& ring : rings_) {
+    if (&ring == source || !ring.bounds.intersects(rect)) {
+      continue;
+    }
+    const Ellipse ellipse = ToPixels(ring.x, ring.y, ring.radius);
+    const QRect part = rect & ring.bounds;
+    if (!TouchesOutline(ellipse.cx, ellipse.cy, ellipse.rx, ellipse.ry, part)) {
+      continue;
+    }
+    if (ring.damage.size() == kMaxDamageRects) {
+      QRect united = part;
+      for (const QRect& earlier : ring.damage) {
+        united |= earlier;
+      }
+      ring.damage.assign(1, united);
+    } else {
+      ring.damage.push_back(part);
+    }
+  }
+}
+
+void QtCanvas::Line(float x1, float y1, float x2, float y2, Color color) {
+  const QRect all = image_.rect();
+  const auto column = [&](float x, int low, int high) {
+    return ClampToInt(std::floor(static_cast<double>(x) / twipsPerPixelX_ + 0.5), low, high);
+  };
+  const auto row = [&](float y, int low, int high) {
+    return ClampToInt(std::floor(static_cast<double>(y) / twipsPerPixelY_ + 0.5), low, high);
+  };
+  // Both corners are part of the box.
+  const QRect box(QPoint(column(std::min(x1, x2), all.left(), all.right() + 1),
+                         row(std::min(y1, y2), all.top(), all.bottom() + 1)),
+                  QPoint(column(std::max(x1, x2), all.left() - 1, all.right()),
+                         row(std::max(y1, y2), all.top() - 1, all.bottom())));
+  if (box.isEmpty()) {
+    return;
+  }
+  QPainter painter(&image_);
+  painter.fillRect(box, ToQColor(color));
+  MarkDirty(box, nullptr);
+}
+
+float QtCanvas::TextWidth(std::string_view text) {
+  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return static_cast<float>(metrics_.horizontalAdvance(string)) * twipsPerPixelX_;
+}
+
+float QtCanvas::TextHeight(std::string_view) {
+  return static_cast<float>(metrics_.height()) * twipsPerPixelY_;
+}
+
+void QtCanvas::DrawText(float x, float y, std::string_view text) {
+  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const double left = std::floor(static_cast<double>(x) / twipsPerPixelX_ + 0.5);
+  const double top = std::floor(static_cast<double>(y) / twipsPerPixelY_ + 0.5);
+  const int width = metrics_.horizontalAdvance(string);
+  const int height = metrics_.height();
+  // Far-off text is skipped before its position is turned into an int.
+  if (left >= image_.width() || top >= image_.height() || left + width + height < 0 ||
+      top + 2 * height < 0) {
+    return;
+  }
+  const QPoint topLeft(static_cast<int>(left), static_cast<int>(top));
+  QPainter painter(&image_);
+  painter.setFont(font_);
+  painter.setPen(ToQColor(ForeColor()));
+  const QPoint baseline = topLeft + QPoint(0, metrics_.ascent());
+  painter.drawText(baseline, string);
+  const QRect inked = metrics_.boundingRect(string).translated(baseline);
+  MarkDirty((inked | QRect(topLeft, QSize(width, height))).adjusted(-1, -1, 1, 1) & image_.rect(),
+            nullptr);
+}
+
+void QtCanvas::Clear() {
+  image_.fill(background_);
+  rings_.clear();
+  dirty_ = image_.rect();
+}
+
+}  // namespace quorvane

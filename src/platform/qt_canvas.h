@@ -1,0 +1,89 @@
+// The canvas on a persistent QImage, for the full-screen window and the preview.
+//
+// Implements every Canvas operation without antialiasing (shapes and text), so erasing and
+// redrawing in place leaves no halos. Circles are rasterised here row by row rather than with
+// QPainter: the same pixels come out whether a circle is drawn whole or only inside a clip
+// rectangle, a circle too small to cover a pixel centre still sets the pixel under its centre,
+// and a disc of any size (radius 1e30 included) costs at most one pass over the image's rows.
+// The canvas tracks the pixels each operation changed so the window repaints only those; an
+// outline circle redrawn with the same centre, radius and colour is redrawn, and counted, only
+// where something else drew near its outline since its last draw, which keeps orbit rings cheap.
+// Limits: the outline is one pixel wide (draw styles are ignored); fill styles other than solid
+// and transparent are treated as transparent.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QRect>
+#include <QRegion>
+#include <QSize>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace quorvane {
+
+// 0x00BBGGRR as a QColor.
+QColor ToQColor(Color color);
+
+class QtCanvas final : public Canvas {
+ public:
+  // A persistent image of `pixelSize` filled with `background`; one pixel is twipsPerPixelX twips
+  // wide and twipsPerPixelY high; text in `font`.
+  QtCanvas(QSize pixelSize, float twipsPerPixelX, float twipsPerPixelY, QColor background,
+           const QFont& font);
+
+  const QImage& Image() const { return image_; }
+  // The device-pixel area changed since the last call; the window repaints only that.
+  QRegion TakeDirtyRegion();
+
+  void Circle(float x, float y, float radius, Color color) override;
+  void Line(float x1, float y1, float x2, float y2, Color color) override;
+  float TextWidth(std::string_view text) override;
+  float TextHeight(std::string_view text) override;
+  void Clear() override;
+
+ protected:
+  void DrawText(float x, float y, std::string_view text) override;
+
+ private:
+  // An outline circle drawn since the last Clear, with the rectangles other operations dirtied
+  // on or near its outline since it was last drawn.
+  struct Ring {
+    float x = 0;
+    float y = 0;
+    float radius = 0;
+    Color color = 0;
+    QRect bounds;
+    std::vector<QRect> damage;
+  };
+
+  // The ellipse in painter coordinates, where pixel (i, j) spans [i, i+1) x [j, j+1).
+  struct Ellipse {
+    double cx = 0;
+    double cy = 0;
+    double rx = 0;
+    double ry = 0;
+  };
+
+  Ellipse ToPixels(float x, float y, float radius) const;
+  QRect Bounds(const Ellipse& ellipse) const;
+  // Sets the ellipse's pixels inside `clip`: the outline, and the interior when `fill` is given.
+  void Rasterise(const Ellipse& ellipse, QRgb outline, const QRgb* fill, const QRect& clip);
+  void DrawRing(float x, float y, float radius, Color color, const Ellipse& ellipse);
+  // Adds `rect` to the dirty region and to the damage of every remembered ring but `source`.
+  void MarkDirty(const QRect& rect, const Ring* source);
+
+  QImage image_;
+  float twipsPerPixelX_;
+  float twipsPerPixelY_;
+  QColor background_;
+  QFont font_;
+  QFontMetrics metrics_;
+  QRegion dirty_;
+  std::vector<Ring> rings_;  // least recently drawn first
+};
+
+}  // namespace quorvane
