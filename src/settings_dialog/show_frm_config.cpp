@@ -1,14 +1,15 @@
-// Placeholder until the settings dialog is built: says so and fails.
+// Creates the settings dialog and shows it modeless; ending it ends the program at once.
 #include "settings_dialog/show_frm_config.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "platform/system_services.h"
+#include "settings_dialog/frm_config.h"
 
 namespace quorvane {
 
-void ShowFrmConfig(ModPublic&, SettingsStore&) {
-  std::fputs("quorvane: the settings dialog is not part of this build yet\n", stderr);
-  std::exit(1);
+void ShowFrmConfig(ModPublic& modPublic, SettingsStore& store) {
+  auto* form = new frmConfig(modPublic, store, [] { EndProgramAtOnce(); });
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  form->show();
 }
 
 }  // namespace quorvane
