@@ -1,14 +1,14 @@
-// Placeholder until the full-screen window is built: says so and fails.
 #include "orrery/show_frm_main.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "orrery/frm_main.h"
+#include "platform/screen_metrics.h"
 
 namespace quorvane {
 
-void ShowFrmMain(ModPublic&) {
-  std::fputs("quorvane: the full-screen window is not part of this build yet\n", stderr);
-  std::exit(1);
+void ShowFrmMain(ModPublic& modPublic) {
+  auto* window = new frmMain(modPublic, PrimaryScreenMetrics());
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
 }
 
 }  // namespace quorvane

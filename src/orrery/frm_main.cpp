@@ -1,0 +1,162 @@
+#include "orrery/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
+
+#include "platform/fonts.h"
+#include "platform/system_services.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kTimerInterval = 100;  // ms
+
+QRect PrimaryScreenRect() {
+  return QGuiApplication::primaryScreen()->geometry();
+}
+
+QFont WindowFont() {
+  return MakeFont(kUiGothic, 11.25, QFont::Bold);
+}
+
+}  // namespace
+
+frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
+      modPublic_(modPublic),
+      screen_(screen),
+      canvas_(PrimaryScreenRect().size(), screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
+              WindowFont()),
+      scene_(modPublic, canvas_, screen_, *this),
+      txtDummy(new QLineEdit(this)),
+      Timer1(new QTimer(this)) {
+  setWindowTitle(QString::fromUtf8(MainTitle.data(), static_cast<qsizetype>(MainTitle.size())));
+  setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
+  setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));
+  setFont(WindowFont());
+  // The window paints every pixel itself from the canvas.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  // Without a window manager the geometry must be set: nothing maximizes the window for us.
+  setGeometry(PrimaryScreenRect());
+
+  txtDummy->setObjectName(QStringLiteral("txtDummy"));
+  txtDummy->setAttribute(Qt::WA_InputMethodEnabled, false);
+  const auto pixelsX = [&](double twips) {
+    return static_cast<int>(std::lround(twips / screen_.TwipsPerPixelX));
+  };
+  const auto pixelsY = [&](double twips) {
+    return static_cast<int>(std::lround(twips / screen_.TwipsPerPixelY));
+  };
+  txtDummy->setGeometry(pixelsX(30), pixelsY(30), pixelsX(165), pixelsY(285));
+  txtDummy->setFocus();
+
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(kTimerInterval);
+  connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+  // Key preview: every key typed into this window passes here before reaching txtDummy.
+  qApp->installEventFilter(this);
+
+  Form_Load();
+}
+
+frmMain::~frmMain() {
+  qApp->removeEventFilter(this);
+}
+
+void frmMain::Form_Load() {
+  const float width = screen_.Width;
+  const float height = screen_.Height;
+  txtDummy->move(static_cast<int>(std::lround(2.0 * width / screen_.TwipsPerPixelX)),
+                 static_cast<int>(std::lround(2.0 * height / screen_.TwipsPerPixelY)));
+  scene_.ComputeGeometry();
+  scene_.PrintInfo();
+  scene_.DrawSun();
+  scene_.PlaceBodies();
+  scene_.CursorPos = GetCursorPos();
+  SetTimerEnabled(true);
+  SetScreenSaverActive(true);
+}
+
+void frmMain::Timer1_Timer() {
+  if (modPublic_.settings.AutoChange != 0) {
+    scene_.AutoChangeFocus();
+  }
+  scene_.DrawFrame();
+  update(canvas_.TakeDirtyRegion());
+}
+
+void frmMain::Form_KeyDown() {
+  EndProgramAtOnce();
+}
+
+void frmMain::Form_MouseDown() {
+  EndProgramAtOnce();
+}
+
+void frmMain::Form_Unload() {
+  SetScreenSaverActive(false);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (watched == windowHandle() ||
+        (widget != nullptr && (widget == this || isAncestorOf(widget)))) {
+      Form_KeyDown();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A screen saver must take the keyboard even when no window manager hands focus over.
+  raise();
+  activateWindow();
+}
+
+void frmMain::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  for (const QRect& rect : event->region()) {
+    painter.drawImage(rect, canvas_.Image(), rect);
+  }
+}
+
+void frmMain::mousePressEvent(QMouseEvent*) {
+  Form_MouseDown();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+CursorPoint frmMain::CursorPosition() {
+  return GetCursorPos();
+}
+
+void frmMain::EndProgram() {
+  EndProgramAtOnce();
+}
+
+void frmMain::SetTimerEnabled(bool enabled) {
+  if (enabled) {
+    Timer1->start();
+  } else {
+    Timer1->stop();
+  }
+}
+
+}  // namespace quorvane
