@@ -55,6 +55,8 @@ class QtCanvasTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { quorvane::InstallFontSubstitutions(); }
+
   void DiscIsFilledInsideItsOutline() {
     QtCanvas canvas = MakeCanvas();
     canvas.SetFillStyle(quorvane::kFillSolid);

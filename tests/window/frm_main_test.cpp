@@ -1,0 +1,90 @@
+// The full-screen window on the offscreen platform: its design-time properties, the state its load
+// step leaves, the running frame timer and a close through the window system.
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+
+#include "orrery/frm_main.h"
+#include "platform/fonts.h"
+#include "platform/screen_metrics.h"
+
+using namespace quorvane;
+
+class FrmMainTest : public QObject {
+  Q_OBJECT
+
+ private:
+  ModPublic mod;
+
+ private slots:
+  void initTestCase() { quorvane::InstallFontSubstitutions(); }
+
+  void init() {
+    mod = {};
+    mod.Pi = 4 * std::atan(1.0);
+    InitBodies(mod.Bodies);
+    mod.settings = {3, 2, 5, -1, 0};
+    mod.Rnd = [] { return 0.25; };
+  }
+
+  void CoversTheScreenWithoutFrameOrTaskbarEntry() {
+    frmMain window(mod, PrimaryScreenMetrics());
+    QCOMPARE(window.windowTitle(), QString::fromUtf8(MainTitle.data()));
+    QCOMPARE(window.geometry(), QGuiApplication::primaryScreen()->geometry());
+    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(window.windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(window.cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(window.cursor().pixmap().size(), QSize(32, 32));
+    QCOMPARE(window.cursor().pixmap().toImage().pixelColor(16, 16).alpha(), 0);
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(window.font().pointSizeF(), 11.25);
+    QCOMPARE(window.font().weight(), QFont::Bold);
+  }
+
+  void LoadHidesTheTextBoxAndStartsTheTimer() {
+    frmMain window(mod, PrimaryScreenMetrics());
+    const auto* txtDummy = window.findChild<QLineEdit*>(QStringLiteral("txtDummy"));
+    QVERIFY(txtDummy != nullptr);
+    QCOMPARE(txtDummy->pos(), QPoint(2 * window.width(), 2 * window.height()));
+    QCOMPARE(txtDummy->size(), QSize(11, 19));
+    QVERIFY(!txtDummy->testAttribute(Qt::WA_InputMethodEnabled));
+    const auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer != nullptr);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 100);
+    // The load step drew before any show: the overlay is on the canvas already.
+    const QImage loaded = window.grab().toImage();
+    int white = 0;
+    for (int y = 50; y < 66; ++y) {
+      for (int x = 50; x < 250; ++x) {
+        white += loaded.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+      }
+    }
+    QVERIFY(white > 50);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(txtDummy->hasFocus());
+  }
+
+  void TicksDrawTheFilledSunAndPlanets() {
+    frmMain window(mod, PrimaryScreenMetrics());
+    window.show();
+    // At load the Sun is an outline; the ticks fill it.
+    const QPoint centre(window.width() / 2, window.height() / 2);
+    QCOMPARE(window.grab().toImage().pixel(centre), qRgb(0, 0, 0));
+    QTest::qWait(350);
+    QCOMPARE(window.grab().toImage().pixel(centre), ToQColor(mod.Bodies[0].Color).rgb());
+  }
+
+  void CloseRunsUnloadAndLetsTheWindowGo() {
+    frmMain window(mod, PrimaryScreenMetrics());
+    window.show();
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+  }
+};
+
+QTEST_MAIN(FrmMainTest)
+#include "frm_main_test.moc"
