@@ -166,6 +166,18 @@ void QtCanvas::Circle(float x, float y, float radius, Color color) {
 
 namespace {
 
+// Whether two one-pixel outlines may share pixels. Concentric rings of different radii never do,
+// so redrawing one never obliges the other to redraw.
+bool OutlinesMayMeet(double cx1, double cy1, double rx1, double ry1, double cx2, double cy2,
+                     double rx2, double ry2) {
+  const double distance = std::hypot(cx1 - cx2, cy1 - cy2);
+  const double inner1 = std::min(rx1, ry1) - 2;
+  const double outer1 = std::max(rx1, ry1) + 2;
+  const double inner2 = std::min(rx2, ry2) - 2;
+  const double outer2 = std::max(rx2, ry2) + 2;
+  return distance <= outer1 + outer2 && distance >= std::max(inner1 - outer2, inner2 - outer1);
+}
+
 // Whether the rectangle of pixels may hold pixels of the ellipse's one-pixel outline.
 bool TouchesOutline(double cx, double cy, double rx, double ry, const QRect& rect) {
   const double left = rect.left();
@@ -197,7 +209,7 @@ void QtCanvas::DrawRing(float x, float y, float radius, Color color, const Ellip
     if (rings_.size() == kMaxRings) {
       rings_.erase(rings_.begin());
     }
-    rings_.push_back({x, y, radius, color, Bounds(ellipse), {}});
+    rings_.push_back({x, y, radius, color, ellipse, Bounds(ellipse), {}});
     Rasterise(ellipse, outline, nullptr, image_.rect());
     MarkDirty(rings_.back().bounds, &rings_.back());
     return;
@@ -222,9 +234,15 @@ void QtCanvas::MarkDirty(const QRect& rect, const Ring* source) {
     if (&ring == source || !ring.bounds.intersects(rect)) {
       continue;
     }
-    const Ellipse ellipse = ToPixels(ring.x, ring.y, ring.radius);
+    const Ellipse& shape = ring.shape;
+    // A ring only changes its own outline's pixels.
+    if (source != nullptr &&
+        !OutlinesMayMeet(shape.cx, shape.cy, shape.rx, shape.ry, source->shape.cx, source->shape.cy,
+                         source->shape.rx, source->shape.ry)) {
+      continue;
+    }
     const QRect part = rect & ring.bounds;
-    if (!TouchesOutline(ellipse.cx, ellipse.cy, ellipse.rx, ellipse.ry, part)) {
+    if (!TouchesOutline(shape.cx, shape.cy, shape.rx, shape.ry, part)) {
       continue;
     }
     if (ring.damage.size() == kMaxDamageRects) {

@@ -49,6 +49,14 @@ class QtCanvas final : public Canvas {
   void DrawText(float x, float y, std::string_view text) override;
 
  private:
+  // The ellipse in painter coordinates, where pixel (i, j) spans [i, i+1) x [j, j+1).
+  struct Ellipse {
+    double cx = 0;
+    double cy = 0;
+    double rx = 0;
+    double ry = 0;
+  };
+
   // An outline circle drawn since the last Clear, with the rectangles other operations dirtied
   // on or near its outline since it was last drawn.
   struct Ring {
@@ -56,16 +64,9 @@ class QtCanvas final : public Canvas {
     float y = 0;
     float radius = 0;
     Color color = 0;
+    Ellipse shape;
     QRect bounds;
     std::vector<QRect> damage;
-  };
-
-  // The ellipse in painter coordinates, where pixel (i, j) spans [i, i+1) x [j, j+1).
-  struct Ellipse {
-    double cx = 0;
-    double cy = 0;
-    double rx = 0;
-    double ry = 0;
   };
 
   Ellipse ToPixels(float x, float y, float radius) const;

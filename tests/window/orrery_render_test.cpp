@@ -2,6 +2,7 @@
 // every planet in its colour on its orbit ring, the white overlay lines, and scenes with huge or
 // large magnifications that must stay quick and whole.
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
@@ -145,6 +146,27 @@ class OrreryRenderTest : public QObject {
       QVERIFY2(s.At(s.Pixel(orbiter.X, orbiter.Y)) == ToQColor(body.Color).rgb(),
                body.NameEn.c_str());
     }
+  }
+
+  void FlushingTheDirtyRegionKeepsTheWindowExact() {
+    // A window that copies only what the canvas reports changed ends up with the canvas's
+    // picture, through frames and through automatic focus changes that clear it.
+    Scene s(1, 50, {0.13, 0.71, 0.42, 0.9, 0.05, 0.66});
+    s.mod.settings.AutoChange = 1;
+    QImage window(s.canvas.Image().size(), QImage::Format_RGB32);
+    for (int tick = 0; tick < 120; ++tick) {
+      s.scene.AutoChangeFocus();
+      s.scene.DrawFrame();
+      QPainter painter(&window);
+      for (const QRect& rect : s.canvas.TakeDirtyRegion()) {
+        painter.drawImage(rect, s.canvas.Image(), rect);
+      }
+      painter.end();
+      if (tick % 10 == 9) {
+        QVERIFY2(window == s.canvas.Image(), qPrintable(QString::number(tick)));
+      }
+    }
+    QCOMPARE(s.mod.settings.CenterId, 3);
   }
 
   void HugeMagnificationsStayQuick_data() {

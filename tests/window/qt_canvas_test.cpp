@@ -1,6 +1,7 @@
 // Pixel checks of the Qt canvas: discs, rings, tiny and huge circles, boxes, text, clearing and
 // the dirty region that tells the window what to repaint.
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QtTest>
 
 #include "platform/fonts.h"
@@ -249,6 +250,33 @@ class QtCanvasTest : public QObject {
     // With nothing drawn near it, drawing the ring again changes and flushes nothing.
     canvas.Circle(cx, cy, ring, kGrey);
     QVERIFY(canvas.TakeDirtyRegion().isEmpty());
+  }
+
+  void CrossingRingsRepairEachOther() {
+    // Rings that cross share pixels, so each redraw may change the other's.
+    QtCanvas canvas = MakeCanvas();
+    QImage screen(canvas.Image().size(), QImage::Format_RGB32);
+    const auto flush = [&] {
+      QPainter painter(&screen);
+      for (const QRect& rect : canvas.TakeDirtyRegion()) {
+        painter.drawImage(rect, canvas.Image(), rect);
+      }
+    };
+    for (int frame = 0; frame < 4; ++frame) {
+      canvas.SetFillStyle(quorvane::kFillTransparent);
+      canvas.Circle(150 * kTwips, 150 * kTwips, 80 * kTwips, kGrey);
+      canvas.Circle(230 * kTwips, 150 * kTwips, 80 * kTwips, kBlue);
+      canvas.SetFillStyle(quorvane::kFillSolid);
+      canvas.Circle(190 * kTwips, 80 * kTwips, (3 + frame) * kTwips, kRed);
+      flush();
+      QCOMPARE(screen, canvas.Image());
+    }
+    QtCanvas fresh = MakeCanvas();
+    fresh.Circle(150 * kTwips, 150 * kTwips, 80 * kTwips, kGrey);
+    fresh.Circle(230 * kTwips, 150 * kTwips, 80 * kTwips, kBlue);
+    fresh.SetFillStyle(quorvane::kFillSolid);
+    fresh.Circle(190 * kTwips, 80 * kTwips, 6 * kTwips, kRed);
+    QCOMPARE(canvas.Image(), fresh.Image());
   }
 };
 
