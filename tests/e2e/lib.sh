@@ -83,9 +83,12 @@ wait_exit() {
 # wait_for_window TITLE [SECONDS]: prints the id of the first window with that exact title.
 wait_for_window() {
   local title=$1 limit=${2:-10} i
+  # xdotool takes a regular expression: the title's own "(C)" must match literally.
+  local pattern
+  pattern=$(printf '%s' "$title" | sed 's/[][\.*^$()+?{}|]/\\&/g')
   for i in $(seq $((limit * 10))); do
     local id
-    id=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1 || true)
+    id=$(xdotool search --name "^$pattern\$" 2>/dev/null | head -n 1 || true)
     if [ -n "$id" ]; then
       echo "$id"
       return 0

@@ -1,0 +1,80 @@
+# Helpers of the full-screen tests, on top of lib.sh: starting the saver with given settings and
+# checking its picture on a 1024x768 screen with Mars as focus.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+SAVER_TITLE="Quorvane (C) 2026 Quorvane Works"
+
+# start_saver CONFIG_LINES...: writes [Config] with the lines, starts `quorvane /s`, waits for its
+# window and for the first frames.
+start_saver() {
+  mkdir -p "$(dirname "$INI")"
+  printf '[Config]\n' >"$INI"
+  printf '%s\n' "$@" >>"$INI"
+  run_quorvane /s
+  wait_for_window "$SAVER_TITLE" >/dev/null
+  sleep 0.5
+}
+
+# seconds_since START: wall time since START (from `date +%s.%N`).
+seconds_since() {
+  awk -v s="$1" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }'
+}
+
+# expect_exit_zero WHAT SECONDS: the saver must end with status 0 within SECONDS. Waits in this
+# shell: a command substitution could not collect the status of this shell's child.
+expect_exit_zero() {
+  local what=$1 limit=$2 started
+  started=$(date +%s.%N)
+  while kill -0 "$QUORVANE_PID" 2>/dev/null; do
+    if awk -v e="$(seconds_since "$started")" -v l="$limit" 'BEGIN { exit !(e >= l) }'; then
+      fail "$what: the saver still runs after ${limit}s"
+    fi
+    sleep 0.02
+  done
+  local status=0
+  wait "$QUORVANE_PID" || status=$?
+  [ "$status" = 0 ] || fail "$what: the saver ended with status $status"
+}
+
+# end_saver: ends the saver with a key and checks it leaves with status 0.
+end_saver() {
+  xdotool key space
+  expect_exit_zero "a key" 1
+}
+
+# picture_report FILE: one line per finding on a 1024x768 screenshot with Mars as focus at Zoom 5:
+# "sun" when the centre shows the Sun's orange, "planet NAME" for each planet whose colour lies on
+# its orbit, "ring NAME" for each orbit ring mostly drawn, "line TOP" for each overlay line with
+# white text, "white-above" when white shows above the overlay.
+picture_report() {
+  convert "$1" -depth 8 txt:- | awk '
+    BEGIN {
+      cx = 512; cy = 384
+      # name, colour, orbit radius in pixels (Mars fills 80 % of the height)
+      n = split("Mercury 0,204,204 78.05 Venus 255,204,51 145.84 Earth 0,0,204 201.64 " \
+                "Mars 204,0,0 307.2", f, " ")
+      for (i = 1; i <= n; i += 3) { name[++count] = f[i]; colour[count] = f[i + 1]; radius[count] = f[i + 2] }
+    }
+    NR > 1 {
+      split($1, p, /[,:]/); x = p[1]; y = p[2]
+      c = $2; gsub(/[()]/, "", c)
+      if (x == cx && y == cy && c == "255,96,0") print "sun"
+      if (c == "255,255,255") {
+        if (y < 50) white_above = 1
+        else if (x >= 50 && x < 300) for (t = 50; t <= 90; t += 20) if (y >= t && y < t + 16) white[t]++
+      }
+      d = sqrt((x - cx) ^ 2 + (y - cy) ^ 2)
+      for (i = 1; i <= count; i++) {
+        if (c == colour[i] && d > radius[i] - 2 && d < radius[i] + 2) on_orbit[i] = 1
+        if (c == "64,64,64" && d > radius[i] - 1.5 && d < radius[i] + 1.5) ring[i]++
+      }
+    }
+    END {
+      for (i = 1; i <= count; i++) {
+        if (on_orbit[i]) print "planet " name[i]
+        if (ring[i] > 3.14 * radius[i]) print "ring " name[i]
+      }
+      for (t = 50; t <= 90; t += 20) if (white[t] > 100) print "line " t
+      if (white_above) print "white-above"
+    }'
+}

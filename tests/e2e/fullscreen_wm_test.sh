@@ -1,0 +1,12 @@
+# Under a window manager the saver still covers the screen, has no frame and takes the keys.
+source "$(dirname "$0")/fullscreen_lib.sh"
+e2e_start 1024x768 --wm
+
+start_saver CenterId=3
+id=$(wait_for_window "$SAVER_TITLE")
+geometry=$(xdotool getwindowgeometry "$id")
+grep -q "Position: 0,0" <<<"$geometry" || fail "the window is not at the origin: $geometry"
+grep -q "Geometry: 1024x768" <<<"$geometry" || fail "the window does not cover the screen: $geometry"
+xdotool key q
+expect_exit_zero "a key" 0.5
+echo "fullscreen with a window manager: all checks passed"
