@@ -7,7 +7,7 @@ QUORVANE=$(realpath "${1:-build/quorvane}")
 RUN_SECONDS=${2:-20}
 WARM_UP_SECONDS=2
 export QUORVANE X11_TEST_WINDOW=/bin/false
-source "$(dirname "$0")/../tests/e2e/lib.sh"
+source "$(dirname "$0")/../tests/e2e/fullscreen_lib.sh"
 
 # Clock ticks (utime + stime) the process has used so far.
 cpu_ticks() {
@@ -17,10 +17,10 @@ cpu_ticks() {
 measure() {
   local size=$1
   e2e_start "$size"
-  mkdir -p "$(dirname "$INI")"
-  printf '[Config]\nCenterId=9\nOrbit=-1\nZoom=5\nLanguage=2\n' >"$INI"
   xdotool mousemove 0 0
-  run_quorvane /s
+  local launchTime
+  launchTime=$(date +%s.%N)
+  start_saver CenterId=9 Orbit=-1 Zoom=5 Language=2
   local pid=$QUORVANE_PID
   sleep "$WARM_UP_SECONDS"
   local startTicks startTime endTicks endTime
@@ -29,16 +29,13 @@ measure() {
   sleep "$RUN_SECONDS"
   endTicks=$(cpu_ticks "$pid")
   endTime=$(date +%s.%N)
-  local totalTicks peak
-  totalTicks=$endTicks
+  local peak
   peak=$(awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status")
-  xdotool key Escape
-  [ "$(wait_exit "$pid" 2)" = 0 ] || fail "quorvane did not end with status 0"
+  end_saver
   awk -v s="$size" -v a="$startTicks" -v b="$endTicks" -v t0="$startTime" -v t1="$endTime" \
-      -v hz="$(getconf CLK_TCK)" -v all="$totalTicks" -v wall="$((RUN_SECONDS + WARM_UP_SECONDS))" \
-      -v peak="$peak" 'BEGIN {
+      -v hz="$(getconf CLK_TCK)" -v launch="$launchTime" -v peak="$peak" 'BEGIN {
     printf "%-10s CPU %.2f %% of one core over %.1f s (%.2f %% including start-up), peak RSS %.1f MB\n",
-      s, 100 * (b - a) / hz / (t1 - t0), t1 - t0, 100 * all / hz / wall, peak
+      s, 100 * (b - a) / hz / (t1 - t0), t1 - t0, 100 * b / hz / (t1 - launch), peak
   }'
 }
 

@@ -16,6 +16,8 @@ constexpr double kTwipsPerInch = 1440;
 constexpr std::size_t kMaxRings = 24;
 // Beyond this many rectangles a ring's damage is kept as their bounding rectangle.
 constexpr std::size_t kMaxDamageRects = 32;
+// Texts kept laid out: the overlay's three lines and the ten names, with room to spare.
+constexpr std::size_t kMaxTexts = 64;
 
 double Square(double value) {
   return value * value;
@@ -278,9 +280,24 @@ void QtCanvas::Line(float x1, float y1, float x2, float y2, Color color) {
   MarkDirty(box, nullptr);
 }
 
-float QtCanvas::TextWidth(std::string_view text) {
+const QtCanvas::LaidOutText& QtCanvas::LayOut(std::string_view text) {
+  const auto found = texts_.find(std::string(text));
+  if (found != texts_.end()) {
+    return found->second;
+  }
+  if (texts_.size() == kMaxTexts) {
+    texts_.clear();
+  }
   const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return static_cast<float>(metrics_.horizontalAdvance(string)) * twipsPerPixelX_;
+  LaidOutText laidOut{QStaticText(string), metrics_.horizontalAdvance(string),
+                      metrics_.boundingRect(string).translated(0, metrics_.ascent())};
+  laidOut.layout.setTextFormat(Qt::PlainText);
+  laidOut.layout.prepare(QTransform(), font_);
+  return texts_.emplace(std::string(text), std::move(laidOut)).first->second;
+}
+
+float QtCanvas::TextWidth(std::string_view text) {
+  return static_cast<float>(LayOut(text).advance) * twipsPerPixelX_;
 }
 
 float QtCanvas::TextHeight(std::string_view) {
@@ -288,13 +305,12 @@ float QtCanvas::TextHeight(std::string_view) {
 }
 
 void QtCanvas::DrawText(float x, float y, std::string_view text) {
-  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const LaidOutText& laidOut = LayOut(text);
   const double left = std::floor(static_cast<double>(x) / twipsPerPixelX_ + 0.5);
   const double top = std::floor(static_cast<double>(y) / twipsPerPixelY_ + 0.5);
-  const int width = metrics_.horizontalAdvance(string);
   const int height = metrics_.height();
   // Far-off text is skipped before its position is turned into an int.
-  if (left >= image_.width() || top >= image_.height() || left + width + height < 0 ||
+  if (left >= image_.width() || top >= image_.height() || left + laidOut.advance + height < 0 ||
       top + 2 * height < 0) {
     return;
   }
@@ -302,11 +318,9 @@ void QtCanvas::DrawText(float x, float y, std::string_view text) {
   QPainter painter(&image_);
   painter.setFont(font_);
   painter.setPen(ToQColor(ForeColor()));
-  const QPoint baseline = topLeft + QPoint(0, metrics_.ascent());
-  painter.drawText(baseline, string);
-  const QRect inked = metrics_.boundingRect(string).translated(baseline);
-  MarkDirty((inked | QRect(topLeft, QSize(width, height))).adjusted(-1, -1, 1, 1) & image_.rect(),
-            nullptr);
+  painter.drawStaticText(topLeft, laidOut.layout);
+  const QRect box = laidOut.inked | QRect(0, 0, laidOut.advance, height);
+  MarkDirty(box.translated(topLeft).adjusted(-1, -1, 1, 1) & image_.rect(), nullptr);
 }
 
 void QtCanvas::Clear() {

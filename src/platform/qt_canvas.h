@@ -19,6 +19,9 @@
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <QStaticText>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -69,6 +72,14 @@ class QtCanvas final : public Canvas {
     std::vector<QRect> damage;
   };
 
+  // A text laid out once: the same few labels are measured and drawn every frame.
+  struct LaidOutText {
+    QStaticText layout;
+    int advance = 0;  // pixels
+    QRect inked;      // relative to the top-left corner
+  };
+
+  const LaidOutText& LayOut(std::string_view text);
   Ellipse ToPixels(float x, float y, float radius) const;
   QRect Bounds(const Ellipse& ellipse) const;
   // Sets the ellipse's pixels inside `clip`: the outline, and the interior when `fill` is given.
@@ -85,6 +96,7 @@ class QtCanvas final : public Canvas {
   QFontMetrics metrics_;
   QRegion dirty_;
   std::vector<Ring> rings_;  // least recently drawn first
+  std::unordered_map<std::string, LaidOutText> texts_;
 };
 
 }  // namespace quorvane
