@@ -333,7 +333,6 @@ void frmConfig::showEvent(QShowEvent* event) {
   windowHandle()->installEventFilter(this);
   // Access keys need the keyboard focus, which no window manager may hand over.
   activateWindow();
-  raise();
 }
 
 bool frmConfig::LeavesTxtZoom(QObject* watched, QEvent* event) const {
