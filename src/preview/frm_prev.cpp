@@ -16,6 +16,7 @@ frmPrev::frmPrev(const ModPublic& modPublic)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   // Running from creation; the first tick can only come once the event loop runs.
+  Timer1.setObjectName(QStringLiteral("Timer1"));
   Timer1.setInterval(100);
   connect(&Timer1, &QTimer::timeout, this, &frmPrev::Timer1_Timer);
   Timer1.start();

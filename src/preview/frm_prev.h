@@ -39,7 +39,7 @@ class frmPrev : public QWidget {
   ScreenMetrics screen_;
   PreviewScene scene_;
   std::unique_ptr<QtCanvas> canvas_;
-  QTimer Timer1;
+  QTimer Timer1{this};
   bool loaded_ = false;
 };
 
