@@ -13,6 +13,10 @@ Application::Application(int& argc, char** argv)
 
 Application::~Application() = default;
 
+void Application::PreferSocketImageTransfer() {
+  qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 int Application::Exec() {
   return QApplication::exec();
 }

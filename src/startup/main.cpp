@@ -61,6 +61,7 @@ int Main(int argc, char** argv) {
                      argumentText.c_str());
         return 2;
       }
+      Application::PreferSocketImageTransfer();
       Application application(argc, argv);
       ShowFrmPrev(modPublic, decision.parentHandle);
       return application.Exec();
