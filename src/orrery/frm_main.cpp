@@ -14,6 +14,7 @@
 
 #include "platform/fonts.h"
 #include "platform/system_services.h"
+#include "platform/x11_blit.h"
 
 namespace quorvane {
 
@@ -33,6 +34,7 @@ QFont WindowFont() {
 
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
+      paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
       modPublic_(modPublic),
       screen_(screen),
       canvas_(PrimaryScreenRect().size(), screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
@@ -44,7 +46,9 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));
   setFont(WindowFont());
-  // The window paints every pixel itself from the canvas.
+  // On X11 the window puts the canvas's pixels on the screen itself, so no backing store the
+  // size of the screen sits beside the canvas; elsewhere it paints through Qt.
+  setAttribute(Qt::WA_PaintOnScreen, paintsOnScreen_);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   // Without a window manager the geometry must be set: nothing maximizes the window for us.
@@ -127,7 +131,15 @@ void frmMain::showEvent(QShowEvent* event) {
   activateWindow();
 }
 
+QPaintEngine* frmMain::paintEngine() const {
+  return paintsOnScreen_ ? nullptr : QWidget::paintEngine();
+}
+
 void frmMain::paintEvent(QPaintEvent* event) {
+  if (paintsOnScreen_) {
+    BlitToWindow(winId(), canvas_.Image(), event->region());
+    return;
+  }
   QPainter painter(this);
   for (const QRect& rect : event->region()) {
     painter.drawImage(rect, canvas_.Image(), rect);

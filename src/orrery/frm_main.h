@@ -25,6 +25,7 @@ class frmMain final : public QWidget, private OrreryHost {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  QPaintEngine* paintEngine() const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -40,6 +41,7 @@ class frmMain final : public QWidget, private OrreryHost {
   void EndProgram() override;
   void SetTimerEnabled(bool enabled) override;
 
+  const bool paintsOnScreen_;
   ModPublic& modPublic_;
   const ScreenMetrics screen_;
   QtCanvas canvas_;
