@@ -1,0 +1,90 @@
+# The settings dialog of the real binary, driven by keys: what Return, Alt+M and Escape store,
+# the language of a first start on a Japanese system, and that other starts give way while the
+# dialog is open. No window manager: the dialog has to take the keyboard focus itself.
+source "$(dirname "$0")/lib.sh"
+e2e_start
+
+# wait_dialog: waits until the dialog is mapped.
+wait_dialog() {
+  local i
+  for i in $(seq 100); do
+    xdotool search --onlyvisible --name '^Quorvane' >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  local state=ended
+  kill -0 "$QUORVANE_PID" 2>/dev/null && state=running
+  fail "the dialog did not show (program $state: $(cat "$E2E_TMP/quorvane.err"))"
+}
+
+# config: the [Config] section of the store, one key=value a line.
+config() {
+  [ -f "$INI" ] || return 0
+  awk '/^\[/ { section = $0; next } section == "[Config]" && NF' "$INI"
+}
+
+# open_dialog [ARGS]: starts the dialog and waits for it, once the last one's windows are gone
+# (the start would give way to them).
+open_dialog() {
+  local i
+  for i in $(seq 50); do
+    xdotool search --name '^Quorvane' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  run_quorvane "${@:-/c}"
+  wait_dialog
+  sleep 0.3
+}
+
+# An empty store, then Return: the defaults are stored and the program ends.
+open_dialog
+for mode in /s "/p 0"; do
+  status=0
+  timeout 5 "$QUORVANE" $mode || status=$?
+  [ "$status" = 0 ] || fail "'$mode' beside the dialog exited with $status"
+done
+kill -0 "$QUORVANE_PID" || fail "the dialog ended when another start gave way"
+[ -z "$(config)" ] || fail "something wrote [Config] before OK: $(config)"
+xdotool key Return
+[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return did not end the dialog cleanly"
+expected=$'CenterId=4\nLanguage=2\nOrbit=False\nZoom=5.0'
+[ "$(config | sort)" = "$expected" ] || fail "Return stored: $(config)"
+
+# Alt+M, a typed value and Return store the value as typed.
+open_dialog
+xdotool key alt+m
+xdotool type --delay 50 '7.5'
+xdotool key Return
+[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return after Alt+M did not end the dialog"
+config | grep -qx 'Zoom=7.5' || fail "Alt+M and 7.5 stored: $(config)"
+
+# A bad value and Return: the warning shows, the dialog stays, nothing is stored; Escape then
+# ends the program without the check and without writing.
+before=$(config)
+open_dialog ""
+xdotool key alt+m
+xdotool type --delay 50 'abc'
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Error$' >/dev/null || fail "no warning for 'abc'"
+xdotool key Return
+sleep 0.3
+kill -0 "$QUORVANE_PID" || fail "the dialog ended on a bad value"
+xdotool key Escape
+[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Escape did not end the dialog"
+[ "$(config)" = "$before" ] || fail "Escape stored: $(config)"
+
+# A first start on a Japanese system shows Japanese and stores Language=1.
+rm -f "$INI"
+open_dialog
+screenshot "$E2E_TMP/english.png"
+xdotool key Escape
+wait_exit "$QUORVANE_PID" 5 >/dev/null
+LANG=ja_JP.UTF-8 open_dialog
+screenshot "$E2E_TMP/japanese.png"
+difference=$(compare -metric AE "$E2E_TMP/english.png" "$E2E_TMP/japanese.png" null: 2>&1 || true)
+[ "${difference%% *}" -gt 500 ] || fail "the Japanese dialog looks like the English one ($difference)"
+xdotool key Return
+[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return did not end the Japanese dialog"
+config | grep -qx 'Language=1' || fail "the Japanese start stored: $(config)"
+
+echo "dialog: all checks passed"
