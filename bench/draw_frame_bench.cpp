@@ -50,7 +50,7 @@ void DrawFrameAndFlush(benchmark::State& state) {
     const QRegion dirty = canvas.TakeDirtyRegion();
     QPainter painter(&backingStore);
     for (const QRect& rect : dirty) {
-      painter.drawImage(rect, canvas.Image(), rect);
+      painter.drawImage(rect.topLeft(), canvas.Image().copy(rect));
     }
     return dirty;
   };

@@ -142,7 +142,7 @@ void frmMain::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   for (const QRect& rect : event->region()) {
-    painter.drawImage(rect, canvas_.Image(), rect);
+    painter.drawImage(rect.topLeft(), canvas_.Image().copy(rect));
   }
 }
 

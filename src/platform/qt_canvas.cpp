@@ -16,8 +16,9 @@ constexpr double kTwipsPerInch = 1440;
 constexpr std::size_t kMaxRings = 24;
 // Beyond this many rectangles a ring's damage is kept as their bounding rectangle.
 constexpr std::size_t kMaxDamageRects = 32;
-// Texts kept laid out: the overlay's three lines and the ten names, with room to spare.
+// Texts kept rendered: the overlay's three lines and the ten names, with room to spare.
 constexpr std::size_t kMaxTexts = 64;
+constexpr int kMaxColours = 256;
 
 double Square(double value) {
   return value * value;
@@ -53,7 +54,8 @@ Span RowSpan(double cx, double cy, double rx, double ry, int row) {
   return {std::ceil(cx - halfWidth - 0.5), std::floor(cx + halfWidth - 0.5)};
 }
 
-void FillSpan(QRgb* line, double first, double last, const QRect& clip, QRgb color) {
+void FillSpan(std::uint8_t* line, double first, double last, const QRect& clip,
+              std::uint8_t color) {
   const int from = ClampToInt(first, clip.left(), clip.right() + 1);
   const int to = ClampToInt(last, clip.left() - 1, clip.right());
   if (from <= to) {
@@ -70,10 +72,10 @@ QColor ToQColor(Color color) {
 
 QtCanvas::QtCanvas(QSize pixelSize, float twipsPerPixelX, float twipsPerPixelY, QColor background,
                    const QFont& font)
-    : image_(pixelSize, QImage::Format_RGB32),
+    : image_(pixelSize, QImage::Format_Indexed8),
+      palette_{background.rgb()},
       twipsPerPixelX_(twipsPerPixelX),
       twipsPerPixelY_(twipsPerPixelY),
-      background_(background),
       font_(font),
       metrics_(font) {
   // The image's resolution is the screen's, so point sizes give the same pixels as on the screen.
@@ -81,10 +83,32 @@ QtCanvas::QtCanvas(QSize pixelSize, float twipsPerPixelX, float twipsPerPixelY, 
       static_cast<int>(std::lround(kTwipsPerInch / twipsPerPixelX / kMetresPerInch)));
   image_.setDotsPerMeterY(
       static_cast<int>(std::lround(kTwipsPerInch / twipsPerPixelY / kMetresPerInch)));
+  image_.setColorTable(QList<QRgb>(palette_.begin(), palette_.end()));
+  image_.fill(0);
   font_.setStyleStrategy(QFont::NoAntialias);
   metrics_ = QFontMetrics(font_, &image_);
-  image_.fill(background_);
   dirty_ = image_.rect();
+}
+
+std::uint8_t QtCanvas::ColourIndex(Color color) {
+  const QRgb rgb = ToQColor(color).rgb();
+  const auto found = std::find(palette_.begin(), palette_.end(), rgb);
+  if (found != palette_.end()) {
+    return static_cast<std::uint8_t>(found - palette_.begin());
+  }
+  if (palette_.size() < kMaxColours) {
+    palette_.push_back(rgb);
+    image_.setColor(static_cast<int>(palette_.size() - 1), rgb);
+    return static_cast<std::uint8_t>(palette_.size() - 1);
+  }
+  const auto distance = [rgb](QRgb other) {
+    return Square(qRed(rgb) - qRed(other)) + Square(qGreen(rgb) - qGreen(other)) +
+           Square(qBlue(rgb) - qBlue(other));
+  };
+  const auto nearest =
+      std::min_element(palette_.begin(), palette_.end(),
+                       [&distance](QRgb a, QRgb b) { return distance(a) < distance(b); });
+  return static_cast<std::uint8_t>(nearest - palette_.begin());
 }
 
 QRegion QtCanvas::TakeDirtyRegion() {
@@ -111,7 +135,8 @@ QRect QtCanvas::Bounds(const Ellipse& ellipse) const {
   return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void QtCanvas::Rasterise(const Ellipse& e, QRgb outline, const QRgb* fill, const QRect& clip) {
+void QtCanvas::Rasterise(const Ellipse& e, std::uint8_t outline, const std::uint8_t* fill,
+                         const QRect& clip) {
   const int top = ClampToInt(std::ceil(e.cy - e.ry - 0.5), clip.top(), clip.bottom() + 1);
   const int bottom = ClampToInt(std::floor(e.cy + e.ry - 0.5), clip.top() - 1, clip.bottom());
   if (e.rx < 1 && e.ry < 1) {
@@ -127,7 +152,7 @@ void QtCanvas::Rasterise(const Ellipse& e, QRgb outline, const QRgb* fill, const
       const QPoint centre(ClampToInt(std::floor(e.cx), -1, image_.width()),
                           ClampToInt(std::floor(e.cy), -1, image_.height()));
       if (clip.contains(centre)) {
-        reinterpret_cast<QRgb*>(image_.scanLine(centre.y()))[centre.x()] = outline;
+        image_.scanLine(centre.y())[centre.x()] = outline;
       }
       return;
     }
@@ -139,7 +164,7 @@ void QtCanvas::Rasterise(const Ellipse& e, QRgb outline, const QRgb* fill, const
     }
     // The outline is what lies inside the ellipse but not inside the one a pixel smaller.
     const Span inner = RowSpan(e.cx, e.cy, e.rx - 1, e.ry - 1, row);
-    QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+    std::uint8_t* line = image_.scanLine(row);
     if (inner.Empty()) {
       FillSpan(line, outer.first, outer.last, clip, outline);
       continue;
@@ -161,8 +186,8 @@ void QtCanvas::Circle(float x, float y, float radius, Color color) {
     DrawRing(x, y, radius, color, ellipse);
     return;
   }
-  const QRgb fill = ToQColor(FillColor()).rgb();
-  Rasterise(ellipse, ToQColor(color).rgb(), &fill, image_.rect());
+  const std::uint8_t fill = ColourIndex(FillColor());
+  Rasterise(ellipse, ColourIndex(color), &fill, image_.rect());
   MarkDirty(Bounds(ellipse), nullptr);
 }
 
@@ -202,7 +227,7 @@ bool TouchesOutline(double cx, double cy, double rx, double ry, const QRect& rec
 }  // namespace
 
 void QtCanvas::DrawRing(float x, float y, float radius, Color color, const Ellipse& ellipse) {
-  const QRgb outline = ToQColor(color).rgb();
+  const std::uint8_t outline = ColourIndex(color);
   const auto same = [&](const Ring& ring) {
     return ring.x == x && ring.y == y && ring.radius == radius && ring.color == color;
   };
@@ -275,8 +300,10 @@ void QtCanvas::Line(float x1, float y1, float x2, float y2, Color color) {
   if (box.isEmpty()) {
     return;
   }
-  QPainter painter(&image_);
-  painter.fillRect(box, ToQColor(color));
+  const std::uint8_t index = ColourIndex(color);
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    std::fill_n(image_.scanLine(y) + box.left(), box.width(), index);
+  }
   MarkDirty(box, nullptr);
 }
 
@@ -289,10 +316,35 @@ const QtCanvas::LaidOutText& QtCanvas::LayOut(std::string_view text) {
     texts_.clear();
   }
   const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  LaidOutText laidOut{QStaticText(string), metrics_.horizontalAdvance(string),
-                      metrics_.boundingRect(string).translated(0, metrics_.ascent())};
-  laidOut.layout.setTextFormat(Qt::PlainText);
-  laidOut.layout.prepare(QTransform(), font_);
+  LaidOutText laidOut;
+  laidOut.advance = metrics_.horizontalAdvance(string);
+  // Rendered in white on transparent at the canvas's resolution; every opaque pixel is ink.
+  const QRect box = (metrics_.boundingRect(string).translated(0, metrics_.ascent()) |
+                     QRect(0, 0, laidOut.advance, metrics_.height()))
+                        .adjusted(-2, -2, 2, 2);
+  QImage glyphs(box.size(), QImage::Format_ARGB32_Premultiplied);
+  glyphs.setDotsPerMeterX(image_.dotsPerMeterX());
+  glyphs.setDotsPerMeterY(image_.dotsPerMeterY());
+  glyphs.fill(Qt::transparent);
+  QPainter painter(&glyphs);
+  painter.setFont(font_);
+  painter.setPen(Qt::white);
+  painter.drawText(QPoint(-box.left(), metrics_.ascent() - box.top()), string);
+  painter.end();
+  for (int y = 0; y < glyphs.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(glyphs.constScanLine(y));
+    for (int x = 0; x < glyphs.width(); ++x) {
+      if (qAlpha(line[x]) < 128) {
+        continue;
+      }
+      const int first = x;
+      while (x + 1 < glyphs.width() && qAlpha(line[x + 1]) >= 128) {
+        ++x;
+      }
+      laidOut.ink.emplace_back(box.left() + first, box.top() + y, x - first + 1, 1);
+      laidOut.bounds |= laidOut.ink.back();
+    }
+  }
   return texts_.emplace(std::string(text), std::move(laidOut)).first->second;
 }
 
@@ -315,16 +367,20 @@ void QtCanvas::DrawText(float x, float y, std::string_view text) {
     return;
   }
   const QPoint topLeft(static_cast<int>(left), static_cast<int>(top));
-  QPainter painter(&image_);
-  painter.setFont(font_);
-  painter.setPen(ToQColor(ForeColor()));
-  painter.drawStaticText(topLeft, laidOut.layout);
-  const QRect box = laidOut.inked | QRect(0, 0, laidOut.advance, height);
-  MarkDirty(box.translated(topLeft).adjusted(-1, -1, 1, 1) & image_.rect(), nullptr);
+  const std::uint8_t index = ColourIndex(ForeColor());
+  const QRect all = image_.rect();
+  for (const QRect& run : laidOut.ink) {
+    const int row = topLeft.y() + run.y();
+    if (row >= 0 && row < image_.height()) {
+      FillSpan(image_.scanLine(row), topLeft.x() + run.left(), topLeft.x() + run.right(), all,
+               index);
+    }
+  }
+  MarkDirty(laidOut.bounds.translated(topLeft) & all, nullptr);
 }
 
 void QtCanvas::Clear() {
-  image_.fill(background_);
+  image_.fill(0);
   rings_.clear();
   dirty_ = image_.rect();
 }

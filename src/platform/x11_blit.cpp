@@ -2,6 +2,7 @@
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
+#include <algorithm>
 
 // Xlib's macros clash with Qt's names: its headers come last.
 #include <X11/Xlib.h>
@@ -9,29 +10,43 @@
 
 namespace quorvane {
 
+namespace {
+
+// Pixels converted and sent at a time, so the first full-screen paint needs no screen-sized copy.
+constexpr int kBandPixels = 256 * 1024;
+
+void PutPart(Display* display, WId window, const QImage& image, const QRect& rect) {
+  const int screen = DefaultScreen(display);
+  const QImage part = image.copy(rect).convertToFormat(QImage::Format_RGB32);
+  // The XImage only borrows the part's pixels.
+  XImage* ximage = XCreateImage(
+      display, DefaultVisual(display, screen), static_cast<unsigned>(DefaultDepth(display, screen)),
+      ZPixmap, 0, const_cast<char*>(reinterpret_cast<const char*>(part.constBits())),
+      static_cast<unsigned>(rect.width()), static_cast<unsigned>(rect.height()), 32,
+      static_cast<int>(part.bytesPerLine()));
+  if (ximage == nullptr) {
+    return;
+  }
+  XPutImage(display, window, DefaultGC(display, screen), ximage, 0, 0, rect.x(), rect.y(),
+            static_cast<unsigned>(rect.width()), static_cast<unsigned>(rect.height()));
+  ximage->data = nullptr;
+  XDestroyImage(ximage);
+}
+
+}  // namespace
+
 void BlitToWindow(WId window, const QImage& image, const QRegion& region) {
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr) {
     return;
   }
   Display* display = x11->display();
-  const int screen = DefaultScreen(display);
   for (const QRect& rect : region& image.rect()) {
-    // The XImage only borrows the image's pixels, from the rectangle's corner on.
-    auto* pixels = const_cast<char*>(
-        reinterpret_cast<const char*>(image.constScanLine(rect.y()) + rect.x() * 4));
-    XImage* part =
-        XCreateImage(display, DefaultVisual(display, screen),
-                     static_cast<unsigned>(DefaultDepth(display, screen)), ZPixmap, 0, pixels,
-                     static_cast<unsigned>(rect.width()), static_cast<unsigned>(rect.height()), 32,
-                     static_cast<int>(image.bytesPerLine()));
-    if (part == nullptr) {
-      continue;
+    const int bandHeight = std::max(1, kBandPixels / rect.width());
+    for (int top = rect.top(); top <= rect.bottom(); top += bandHeight) {
+      PutPart(display, window, image,
+              QRect(rect.left(), top, rect.width(), std::min(bandHeight, rect.bottom() + 1 - top)));
     }
-    XPutImage(display, window, DefaultGC(display, screen), part, 0, 0, rect.x(), rect.y(),
-              static_cast<unsigned>(rect.width()), static_cast<unsigned>(rect.height()));
-    part->data = nullptr;
-    XDestroyImage(part);
   }
   XFlush(display);
 }

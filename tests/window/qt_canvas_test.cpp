@@ -246,7 +246,8 @@ class QtCanvasTest : public QObject {
     QVERIFY2(Area(dirty) < 2 * (19 * 19 + 45 * 18), qPrintable(QString::number(Area(dirty))));
     // The repaired ring is pixel for pixel the one drawn whole.
     fresh.Circle(cx, cy, ring, kGrey);
-    QCOMPARE(canvas.Image(), fresh.Image());
+    QCOMPARE(canvas.Image().convertToFormat(QImage::Format_RGB32),
+             fresh.Image().convertToFormat(QImage::Format_RGB32));
     // With nothing drawn near it, drawing the ring again changes and flushes nothing.
     canvas.Circle(cx, cy, ring, kGrey);
     QVERIFY(canvas.TakeDirtyRegion().isEmpty());
@@ -259,7 +260,7 @@ class QtCanvasTest : public QObject {
     const auto flush = [&] {
       QPainter painter(&screen);
       for (const QRect& rect : canvas.TakeDirtyRegion()) {
-        painter.drawImage(rect, canvas.Image(), rect);
+        painter.drawImage(rect.topLeft(), canvas.Image().copy(rect));
       }
     };
     for (int frame = 0; frame < 4; ++frame) {
@@ -269,14 +270,15 @@ class QtCanvasTest : public QObject {
       canvas.SetFillStyle(quorvane::kFillSolid);
       canvas.Circle(190 * kTwips, 80 * kTwips, (3 + frame) * kTwips, kRed);
       flush();
-      QCOMPARE(screen, canvas.Image());
+      QCOMPARE(screen, canvas.Image().convertToFormat(QImage::Format_RGB32));
     }
     QtCanvas fresh = MakeCanvas();
     fresh.Circle(150 * kTwips, 150 * kTwips, 80 * kTwips, kGrey);
     fresh.Circle(230 * kTwips, 150 * kTwips, 80 * kTwips, kBlue);
     fresh.SetFillStyle(quorvane::kFillSolid);
     fresh.Circle(190 * kTwips, 80 * kTwips, 6 * kTwips, kRed);
-    QCOMPARE(canvas.Image(), fresh.Image());
+    QCOMPARE(canvas.Image().convertToFormat(QImage::Format_RGB32),
+             fresh.Image().convertToFormat(QImage::Format_RGB32));
   }
 };
 
