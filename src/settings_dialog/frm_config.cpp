@@ -178,10 +178,10 @@ void frmConfig::CreateControls() {
 }
 
 void frmConfig::SetTabOrder() {
-  const QWidget* order[] = {cboFocus,    optLanguage[0], optLanguage[1], txtZoom,  optOrbit[0],
+  QWidget* const order[] = {cboFocus,    optLanguage[0], optLanguage[1], txtZoom,  optOrbit[0],
                             optOrbit[1], cmdOK,          cmdCancel,      cmdSubmit};
   for (std::size_t i = 1; i < std::size(order); ++i) {
-    setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    setTabOrder(order[i - 1], order[i]);
   }
 }
 
@@ -276,8 +276,7 @@ bool frmConfig::CheckZoom() {
   if (ZoomTextAcceptable(txtZoom->text().toStdString(), UserNumericLocale())) {
     return true;
   }
-  const MessageText error = ZoomErrorText(DialogLanguage);
-  QMessageBox::warning(this, ToQString(error.title), ToQString(error.message));
+  ShowMessage(QMessageBox::Warning, ZoomErrorText(DialogLanguage));
   return false;
 }
 
@@ -292,9 +291,15 @@ bool frmConfig::SaveConfig() {
   if (store_.Sync()) {
     return true;
   }
-  const MessageText error = SaveErrorText(DialogLanguage);
-  QMessageBox::critical(this, ToQString(error.title), ToQString(error.message));
+  ShowMessage(QMessageBox::Critical, SaveErrorText(DialogLanguage));
   return false;
+}
+
+void frmConfig::ShowMessage(QMessageBox::Icon icon, const MessageText& text) {
+  QMessageBox box(icon, ToQString(text.title), ToQString(text.message), QMessageBox::Ok, this);
+  box.exec();
+  // Without a window manager nobody hands the keyboard back when the box closes.
+  activateWindow();
 }
 
 void frmConfig::optLanguage_Click() {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <array>
 #include <cstdint>
 #include <functional>
 
 #include "platform/screen_metrics.h"
+#include "settings_dialog/dialog_texts.h"
 #include "startup/mod_public.h"
 #include "startup/settings_store.h"
 
@@ -47,6 +49,8 @@ class frmConfig : public QDialog {
   void LoadControls();
   bool CheckZoom();
   bool SaveConfig();
+  // A modal message box over the dialog.
+  void ShowMessage(QMessageBox::Icon icon, const MessageText& text);
 
   void optLanguage_Click();
   void cmdOK_Click();

@@ -1,6 +1,6 @@
 # The settings dialog of the real binary, driven by keys: what Return, Alt+M and Escape store,
-# the language of a first start on a Japanese system, and that other starts give way while the
-# dialog is open. No window manager: the dialog has to take the keyboard focus itself.
+# the language of a first start on a Japanese system, an unwritable store, and that other starts
+# give way while the dialog is open. No window manager: the dialog has to take the keyboard focus itself.
 source "$(dirname "$0")/lib.sh"
 e2e_start
 
@@ -57,9 +57,9 @@ xdotool key Return
 [ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return after Alt+M did not end the dialog"
 config | grep -qx 'Zoom=7.5' || fail "Alt+M and 7.5 stored: $(config)"
 
-# A bad value and Return: the warning shows, the dialog stays, nothing is stored; Escape then
-# ends the program without the check and without writing.
-before=$(config)
+# A bad value and Return: the warning shows, the dialog stays and takes the keys again; Apply
+# (Alt+S) stores a good value; Escape then ends the program without the check and without
+# writing what was typed since.
 open_dialog ""
 xdotool key alt+m
 xdotool type --delay 50 'abc'
@@ -69,9 +69,17 @@ xdotool search --onlyvisible --name '^Error$' >/dev/null || fail "no warning for
 xdotool key Return
 sleep 0.3
 kill -0 "$QUORVANE_PID" || fail "the dialog ended on a bad value"
+config | grep -qx 'Zoom=7.5' || fail "a rejected value was stored: $(config)"
+xdotool key ctrl+a
+xdotool type --delay 50 '8'
+xdotool key alt+s
+sleep 0.3
+config | grep -qx 'Zoom=8' || fail "Apply stored: $(config)"
+xdotool key ctrl+a
+xdotool type --delay 50 'x'
 xdotool key Escape
 [ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Escape did not end the dialog"
-[ "$(config)" = "$before" ] || fail "Escape stored: $(config)"
+config | grep -qx 'Zoom=8' || fail "Escape stored: $(config)"
 
 # A first start on a Japanese system shows Japanese and stores Language=1.
 rm -f "$INI"
@@ -86,5 +94,18 @@ difference=$(compare -metric AE "$E2E_TMP/english.png" "$E2E_TMP/japanese.png" n
 xdotool key Return
 [ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return did not end the Japanese dialog"
 config | grep -qx 'Language=1' || fail "the Japanese start stored: $(config)"
+
+# A store that cannot be written: OK says so and the dialog stays open.
+rm -rf "$(dirname "$INI")"
+touch "$(dirname "$INI")"  # a file where the store's folder belongs
+open_dialog
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Save error$' >/dev/null || fail "no message for an unwritable store"
+xdotool key Return
+sleep 0.3
+kill -0 "$QUORVANE_PID" || fail "OK ended the program although nothing was saved"
+xdotool key Escape
+[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Escape did not end the dialog"
 
 echo "dialog: all checks passed"
