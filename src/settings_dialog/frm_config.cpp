@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -60,6 +61,11 @@ void frmConfig::CreateControls() {
   setWindowIcon(QIcon(QStringLiteral(":/dialog_icon.png")));
   setFixedSize(static_cast<int>(std::lround(kClientWidth / metrics_.TwipsPerPixelX)),
                static_cast<int>(std::lround(kClientHeight / metrics_.TwipsPerPixelY)));
+  // Shown without an owner: centred on the screen. Qt's own placement guesses a frame and is
+  // 40 pixels high where no window manager draws one.
+  const QRect desktop = screen()->availableGeometry();
+  move(desktop.x() + (desktop.width() - width()) / 2,
+       desktop.y() + (desktop.height() - height()) / 2);
   setFont(MakeFont(kUiGothic, 11.25, QFont::Normal));
 
   const auto makeLabel = [this](const char* name, QWidget* buddy) {

@@ -35,8 +35,11 @@ open_dialog() {
   sleep 0.3
 }
 
-# An empty store, then Return: the defaults are stored and the program ends.
+# An empty store, then Return: the defaults are stored and the program ends. The dialog is
+# centred on the 1024x768 screen.
 open_dialog
+geometry=$(xdotool search --onlyvisible --name '^Quorvane' getwindowgeometry --shell | tr '\n' ' ')
+[[ "$geometry" == *"X=331 Y=284 WIDTH=362 HEIGHT=200"* ]] || fail "dialog geometry: $geometry"
 for mode in /s "/p 0"; do
   status=0
   timeout 5 "$QUORVANE" $mode || status=$?

@@ -167,6 +167,8 @@ class FrmConfigTest : public QObject {
     auto dialog = Open();
     QCOMPARE(dialog->windowTitle(), QString("Quorvaneの設定"));
     QCOMPARE(dialog->size(), QSize(362, 200));
+    const QRect desktop = dialog->screen()->availableGeometry();
+    QVERIFY((dialog->frameGeometry().center() - desktop.center()).manhattanLength() <= 4);
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
     const Qt::WindowFlags flags = dialog->windowFlags();
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
