@@ -144,13 +144,15 @@ void frmConfig::CreateControls() {
   // A row's access key leads to the option that is selected, as Tab does.
   connect(languageGroup_, &QButtonGroup::buttonToggled, this,
           [this](QAbstractButton* button, bool checked) {
-            if (checked)
+            if (checked) {
               labLanguage->setBuddy(button);
+            }
           });
   connect(orbitGroup_, &QButtonGroup::buttonToggled, this,
           [this](QAbstractButton* button, bool checked) {
-            if (checked)
+            if (checked) {
               labOrbit->setBuddy(button);
+            }
           });
   optLanguage[0]->setChecked(true);
   optOrbit[1]->setChecked(true);
