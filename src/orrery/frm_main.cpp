@@ -42,6 +42,9 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
       scene_(modPublic, canvas_, screen_, *this),
       txtDummy(new QLineEdit(this)),
       Timer1(new QTimer(this)) {
+  // A tool window stays out of the taskbar; as the program's only window, closing it must still
+  // end the program, which Qt does not assume for tool windows.
+  setAttribute(Qt::WA_QuitOnClose);
   setWindowTitle(QString::fromUtf8(MainTitle.data(), static_cast<qsizetype>(MainTitle.size())));
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));

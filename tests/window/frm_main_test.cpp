@@ -78,10 +78,14 @@ class FrmMainTest : public QObject {
     QCOMPARE(window.grab().toImage().pixel(centre), ToQColor(mod.Bodies[0].Color).rgb());
   }
 
-  void CloseRunsUnloadAndLetsTheWindowGo() {
+  void CloseThroughTheWindowSystemEndsTheProgram() {
     frmMain window(mod, PrimaryScreenMetrics());
     window.show();
-    QVERIFY(window.close());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Kept out of the taskbar, it is still the window whose closing ends the event loop.
+    QTimer::singleShot(0, &window, &QWidget::close);
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!window.isVisible());
   }
 };
