@@ -30,6 +30,10 @@ QFont WindowFont() {
   return MakeFont(kUiGothic, 11.25, QFont::Bold);
 }
 
+int ToPixels(double twips, float twipsPerPixel) {
+  return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
 }  // namespace
 
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
@@ -59,13 +63,9 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
 
   txtDummy->setObjectName(QStringLiteral("txtDummy"));
   txtDummy->setAttribute(Qt::WA_InputMethodEnabled, false);
-  const auto pixelsX = [&](double twips) {
-    return static_cast<int>(std::lround(twips / screen_.TwipsPerPixelX));
-  };
-  const auto pixelsY = [&](double twips) {
-    return static_cast<int>(std::lround(twips / screen_.TwipsPerPixelY));
-  };
-  txtDummy->setGeometry(pixelsX(30), pixelsY(30), pixelsX(165), pixelsY(285));
+  txtDummy->setGeometry(ToPixels(30, screen_.TwipsPerPixelX), ToPixels(30, screen_.TwipsPerPixelY),
+                        ToPixels(165, screen_.TwipsPerPixelX),
+                        ToPixels(285, screen_.TwipsPerPixelY));
   txtDummy->setFocus();
 
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -85,8 +85,8 @@ frmMain::~frmMain() {
 void frmMain::Form_Load() {
   const float width = screen_.Width;
   const float height = screen_.Height;
-  txtDummy->move(static_cast<int>(std::lround(2.0 * width / screen_.TwipsPerPixelX)),
-                 static_cast<int>(std::lround(2.0 * height / screen_.TwipsPerPixelY)));
+  txtDummy->move(ToPixels(2.0 * width, screen_.TwipsPerPixelX),
+                 ToPixels(2.0 * height, screen_.TwipsPerPixelY));
   scene_.ComputeGeometry();
   scene_.PrintInfo();
   scene_.DrawSun();

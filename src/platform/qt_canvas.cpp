@@ -24,7 +24,7 @@ double Square(double value) {
   return value * value;
 }
 
-// `value` rounded down into [low, high]; huge and infinite values included.
+// `value`, a whole number of any size (infinities included), clamped into [low, high].
 int ClampToInt(double value, int low, int high) {
   if (!(value > low)) {
     return low;
