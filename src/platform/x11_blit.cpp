@@ -12,8 +12,9 @@ namespace quorvane {
 
 namespace {
 
-// Pixels converted and sent at a time, so the first full-screen paint needs no screen-sized copy.
-constexpr int kBandPixels = 256 * 1024;
+// Pixels converted and sent at a time: a full-screen paint needs no screen-sized copy, and parts
+// this small come from the heap and go back to it rather than raising malloc's mmap threshold.
+constexpr int kBandPixels = 16 * 1024;
 
 void PutPart(Display* display, WId window, const QImage& image, const QRect& rect) {
   const int screen = DefaultScreen(display);
