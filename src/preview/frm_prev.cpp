@@ -8,7 +8,9 @@
 namespace quorvane {
 
 frmPrev::frmPrev(const ModPublic& modPublic)
-    : QWidget(nullptr, Qt::FramelessWindowHint),
+    // Outside any window manager: it lives in another program's pane, and without a pane it
+    // stays borderless at the screen's top-left instead of being framed and placed elsewhere.
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
       screen_(PrimaryScreenMetrics()),
       scene_(modPublic.Pi, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY) {
   setWindowTitle(QString::fromUtf8(kPreviewTitle.data(), static_cast<int>(kPreviewTitle.size())));

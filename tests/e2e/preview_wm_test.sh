@@ -1,0 +1,32 @@
+# The preview under a window manager: attached, it sits in the pane's client area, not in a frame
+# of its own; without a pane it stays borderless at the screen's top-left.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/preview_lib.sh"
+e2e_start 640x480
+preview_environment
+
+# twm with the server's built-in font and no interactive placement.
+printf 'TitleFont "fixed"\nResizeFont "fixed"\nMenuFont "fixed"\nIconFont "fixed"\n%s\n' \
+  'IconManagerFont "fixed"' 'RandomPlacement' >"$E2E_TMP/twmrc"
+twm -f "$E2E_TMP/twmrc" >"$E2E_TMP/twm.log" 2>&1 &
+E2E_PIDS+=($!)
+sleep 0.5
+
+pane "Managed pane" 200x150
+sleep 0.5
+x=$(xwininfo -id "$PANE" | awk '/Absolute upper-left X/ { print $NF }')
+y=$(xwininfo -id "$PANE" | awk '/Absolute upper-left Y/ { print $NF }')
+[ "$x" -gt 0 ] && [ "$y" -gt 0 ] || fail "twm did not frame the pane: it is at $x,$y"
+run_quorvane /p "$PANE"
+sleep 1.5
+screenshot "$E2E_TMP/managed.png"
+expect_preview "$E2E_TMP/managed.png" "$x" "$y" >/dev/null
+expect_end_with_pane "$PANE_PID" "$QUORVANE_PID"
+
+run_quorvane /p
+sleep 1.5
+screenshot "$E2E_TMP/top-level.png"
+expect_preview "$E2E_TMP/top-level.png" 0 0 >/dev/null
+[ ! -s "$E2E_TMP/quorvane.err" ] || fail "the preview wrote: $(cat "$E2E_TMP/quorvane.err")"
+
+echo "preview under a window manager: all checks passed"
