@@ -30,7 +30,9 @@ std::unique_ptr<ForeignWindowWatch> ForeignWindowWatch::Start(unsigned long wind
   // Selecting first means a destruction right after the check still arrives as an event.
   XSelectInput(display, windowId, StructureNotifyMask);
   XWindowAttributes attributes;
-  const bool exists = XGetWindowAttributes(display, windowId, &attributes) != 0;
+  // An input-only window cannot hold a drawing window.
+  const bool exists = XGetWindowAttributes(display, windowId, &attributes) != 0 &&
+                      attributes.c_class == InputOutput;
   XSync(display, False);
   XSetErrorHandler(previousHandler);
   if (!exists || badWindow) {

@@ -14,7 +14,8 @@ namespace quorvane {
 
 class ForeignWindowWatch {
  public:
-  // Starts watching the window; null when there is no display or no such window.
+  // Starts watching the window; null when there is no display or no such window that could
+  // hold a drawing window.
   static std::unique_ptr<ForeignWindowWatch> Start(unsigned long windowId);
   ~ForeignWindowWatch();
   ForeignWindowWatch(const ForeignWindowWatch&) = delete;

@@ -3,6 +3,7 @@
 // ends with its parent: the host destroys the pane, or its owner exits.
 #include <QSocketNotifier>
 #include <QWindow>
+#include <memory>
 
 #include "platform/foreign_window.h"
 #include "platform/system_services.h"
