@@ -65,7 +65,9 @@ run_quorvane() {
 }
 
 # wait_exit PID SECONDS: waits for the process to end and prints its exit status; fails when it
-# is still running after that long.
+# is still running after that long. Call it in the shell that started the process, e.g.
+# `wait_exit "$PID" 5 >"$E2E_TMP/status"`: inside $(...) the child's status cannot be collected
+# and "-1" comes out whenever the process ends after the call began.
 wait_exit() {
   local pid=$1 limit=$2 waited=0
   while kill -0 "$pid" 2>/dev/null; do
