@@ -20,20 +20,11 @@ seconds_since() {
   awk -v s="$1" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }'
 }
 
-# expect_exit_zero WHAT SECONDS: the saver must end with status 0 within SECONDS. Waits in this
-# shell: a command substitution could not collect the status of this shell's child.
+# expect_exit_zero WHAT SECONDS: the saver must end with status 0 within SECONDS.
 expect_exit_zero() {
-  local what=$1 limit=$2 started
-  started=$(date +%s.%N)
-  while kill -0 "$QUORVANE_PID" 2>/dev/null; do
-    if awk -v e="$(seconds_since "$started")" -v l="$limit" 'BEGIN { exit !(e >= l) }'; then
-      fail "$what: the saver still runs after ${limit}s"
-    fi
-    sleep 0.02
-  done
-  local status=0
-  wait "$QUORVANE_PID" || status=$?
-  [ "$status" = 0 ] || fail "$what: the saver ended with status $status"
+  echo "expecting the saver to end: $1"
+  wait_exit "$QUORVANE_PID" "$2" >"$E2E_TMP/status"
+  [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "$1: the saver ended with status $(cat "$E2E_TMP/status")"
 }
 
 # end_saver: ends the saver with a key and checks it leaves with status 0.
