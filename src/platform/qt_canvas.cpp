@@ -87,7 +87,7 @@ QtCanvas::QtCanvas(QSize pixelSize, float twipsPerPixelX, float twipsPerPixelY, 
   image_.fill(0);
   font_.setStyleStrategy(QFont::NoAntialias);
   metrics_ = QFontMetrics(font_, &image_);
-  dirty_ = image_.rect();
+  dirty_.assign(1, image_.rect());
 }
 
 std::uint8_t QtCanvas::ColourIndex(Color color) {
@@ -112,8 +112,31 @@ std::uint8_t QtCanvas::ColourIndex(Color color) {
 }
 
 QRegion QtCanvas::TakeDirtyRegion() {
+  // Two rectangles merge when their bounding rectangle adds little area: each rectangle costs the
+  // window about as much as a few hundred pixels, and a region grows slowly with many of them.
+  constexpr int kMergeSlack = 1024;  // pixels
+  const auto area = [](const QRect& rect) { return rect.width() * rect.height(); };
+  for (bool merged = true; merged;) {
+    merged = false;
+    for (std::size_t i = 0; i < dirty_.size(); ++i) {
+      for (std::size_t j = i + 1; j < dirty_.size();) {
+        const QRect united = dirty_[i] | dirty_[j];
+        if (area(united) <= area(dirty_[i]) + area(dirty_[j]) + kMergeSlack) {
+          dirty_[i] = united;
+          dirty_[j] = dirty_.back();
+          dirty_.pop_back();
+          merged = true;
+        } else {
+          ++j;
+        }
+      }
+    }
+  }
   QRegion taken;
-  taken.swap(dirty_);
+  for (const QRect& rect : dirty_) {
+    taken += rect;
+  }
+  dirty_.clear();
   return taken;
 }
 
@@ -256,7 +279,7 @@ void QtCanvas::MarkDirty(const QRect& rect, const Ring* source) {
   if (rect.isEmpty()) {
     return;
   }
-  dirty_ += rect;
+  dirty_.push_back(rect);
   for (Ring& ring : rings_) {
     if (&ring == source || !ring.bounds.intersects(rect)) {
       continue;
@@ -382,7 +405,7 @@ void QtCanvas::DrawText(float x, float y, std::string_view text) {
 void QtCanvas::Clear() {
   image_.fill(0);
   rings_.clear();
-  dirty_ = image_.rect();
+  dirty_.assign(1, image_.rect());
 }
 
 }  // namespace quorvane

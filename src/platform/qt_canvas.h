@@ -43,7 +43,8 @@ class QtCanvas final : public Canvas {
 
   // The picture, in Format_Indexed8; QImage::copy and convertToFormat give parts of it in RGB.
   const QImage& Image() const { return image_; }
-  // The device-pixel area changed since the last call; the window repaints only that.
+  // The device-pixel area changed since the last call, as a few rectangles (a little more than
+  // what changed where that saves rectangles); the window repaints only that.
   QRegion TakeDirtyRegion();
 
   void Circle(float x, float y, float radius, Color color) override;
@@ -101,8 +102,8 @@ class QtCanvas final : public Canvas {
   float twipsPerPixelY_;
   QFont font_;
   QFontMetrics metrics_;
-  QRegion dirty_;
-  std::vector<Ring> rings_;  // least recently drawn first
+  std::vector<QRect> dirty_;  // may overlap; merged when taken
+  std::vector<Ring> rings_;   // least recently drawn first
   std::unordered_map<std::string, LaidOutText> texts_;
 };
 

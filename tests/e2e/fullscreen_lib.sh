@@ -22,7 +22,6 @@ seconds_since() {
 
 # expect_exit_zero WHAT SECONDS: the saver must end with status 0 within SECONDS.
 expect_exit_zero() {
-  echo "expecting the saver to end: $1"
   wait_exit "$QUORVANE_PID" "$2" >"$E2E_TMP/status"
   [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "$1: the saver ended with status $(cat "$E2E_TMP/status")"
 }
