@@ -48,7 +48,8 @@ done
 kill -0 "$QUORVANE_PID" || fail "the dialog ended when another start gave way"
 [ -z "$(config)" ] || fail "something wrote [Config] before OK: $(config)"
 xdotool key Return
-[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return did not end the dialog cleanly"
+wait_exit "$QUORVANE_PID" 5 >/dev/null
+[ "$EXIT_STATUS" = 0 ] || fail "Return did not end the dialog cleanly"
 expected=$'CenterId=4\nLanguage=2\nOrbit=False\nZoom=5.0'
 [ "$(config | sort)" = "$expected" ] || fail "Return stored: $(config)"
 
@@ -57,7 +58,8 @@ open_dialog
 xdotool key alt+m
 xdotool type --delay 50 '7.5'
 xdotool key Return
-[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return after Alt+M did not end the dialog"
+wait_exit "$QUORVANE_PID" 5 >/dev/null
+[ "$EXIT_STATUS" = 0 ] || fail "Return after Alt+M did not end the dialog"
 config | grep -qx 'Zoom=7.5' || fail "Alt+M and 7.5 stored: $(config)"
 
 # A bad value and Return: the warning shows, the dialog stays and takes the keys again; Apply
@@ -81,7 +83,8 @@ config | grep -qx 'Zoom=8' || fail "Apply stored: $(config)"
 xdotool key ctrl+a
 xdotool type --delay 50 'x'
 xdotool key Escape
-[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Escape did not end the dialog"
+wait_exit "$QUORVANE_PID" 5 >/dev/null
+[ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the dialog"
 config | grep -qx 'Zoom=8' || fail "Escape stored: $(config)"
 
 # A first start on a Japanese system shows Japanese and stores Language=1.
@@ -95,7 +98,8 @@ screenshot "$E2E_TMP/japanese.png"
 difference=$(compare -metric AE "$E2E_TMP/english.png" "$E2E_TMP/japanese.png" null: 2>&1 || true)
 [ "${difference%% *}" -gt 500 ] || fail "the Japanese dialog looks like the English one ($difference)"
 xdotool key Return
-[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Return did not end the Japanese dialog"
+wait_exit "$QUORVANE_PID" 5 >/dev/null
+[ "$EXIT_STATUS" = 0 ] || fail "Return did not end the Japanese dialog"
 config | grep -qx 'Language=1' || fail "the Japanese start stored: $(config)"
 
 # A store that cannot be written: OK says so and the dialog stays open.
@@ -109,6 +113,7 @@ xdotool key Return
 sleep 0.3
 kill -0 "$QUORVANE_PID" || fail "OK ended the program although nothing was saved"
 xdotool key Escape
-[ "$(wait_exit "$QUORVANE_PID" 5)" = 0 ] || fail "Escape did not end the dialog"
+wait_exit "$QUORVANE_PID" 5 >/dev/null
+[ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the dialog"
 
 echo "dialog: all checks passed"

@@ -7,6 +7,9 @@ E2E_TMP=$(mktemp -d)
 export XDG_CONFIG_HOME="$E2E_TMP/config"
 export LANG=C.UTF-8 LC_ALL= LC_MESSAGES=
 INI="$XDG_CONFIG_HOME/Quorvane/Quorvane.ini"
+# Qt warns on standard error without a runtime folder; the tests read standard error.
+export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 E2E_PIDS=()
 
 e2e_cleanup() {
@@ -34,9 +37,15 @@ e2e_start() {
   read -r -t 15 -u "$fd" display || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
   export DISPLAY=":$display"
   if [ "${2:-}" = "--wm" ]; then
-    twm >"$E2E_TMP/twm.log" 2>&1 &
+    # The server's built-in "fixed" font: twm's default fonts are not installed everywhere, and
+    # without its fonts twm exits at once.
+    printf '%s\n' 'TitleFont "fixed"' 'ResizeFont "fixed"' 'MenuFont "fixed"' 'IconFont "fixed"' \
+      'IconManagerFont "fixed"' 'RandomPlacement' >"$E2E_TMP/twmrc"
+    twm -f "$E2E_TMP/twmrc" >"$E2E_TMP/twm.log" 2>&1 &
     E2E_PIDS+=($!)
+    E2E_WM_PID=$!
     sleep 0.5
+    kill -0 "$E2E_WM_PID" 2>/dev/null || fail "twm did not start: $(cat "$E2E_TMP/twm.log")"
   fi
 }
 
@@ -64,10 +73,10 @@ run_quorvane() {
   E2E_PIDS+=($QUORVANE_PID)
 }
 
-# wait_exit PID SECONDS: waits for the process to end and prints its exit status; fails when it
-# is still running after that long. Call it in the shell that started the process, e.g.
-# `wait_exit "$PID" 5 >"$E2E_TMP/status"`: inside $(...) the child's status cannot be collected
-# and "-1" comes out whenever the process ends after the call began.
+# wait_exit PID SECONDS: waits for the process to end, prints its exit status and keeps it in
+# EXIT_STATUS; fails when it is still running after that long. Call it in the shell that started
+# the process (`wait_exit "$PID" 5 >/dev/null; [ "$EXIT_STATUS" = 0 ]`): inside $(...) the
+# child's status cannot be collected.
 wait_exit() {
   local pid=$1 limit=$2 waited=0
   while kill -0 "$pid" 2>/dev/null; do
@@ -77,9 +86,9 @@ wait_exit() {
     sleep 0.05
     waited=$(awk -v w="$waited" 'BEGIN{print w + 0.05}')
   done
-  local status=0
-  wait "$pid" || status=$?
-  echo "$status"
+  EXIT_STATUS=0
+  wait "$pid" || EXIT_STATUS=$?
+  echo "$EXIT_STATUS"
 }
 
 # wait_for_window TITLE [SECONDS]: prints the id of the first window with that exact title.
