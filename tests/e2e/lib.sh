@@ -9,7 +9,7 @@ export LANG=C.UTF-8 LC_ALL= LC_MESSAGES=
 INI="$XDG_CONFIG_HOME/Quorvane/Quorvane.ini"
 # Qt warns on standard error without a runtime folder; the tests read standard error.
 export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 E2E_PIDS=()
 
 e2e_cleanup() {

@@ -49,12 +49,6 @@ pane() {
   PANE_PID=$LAST_WINDOW_PID
 }
 
-# Qt complains on standard error when it has no runtime folder; the preview must print nothing.
-preview_environment() {
-  export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
-}
-
 # expect_end_with_pane PANE_PID PREVIEW_PID: the pane's program exits, and the preview follows
 # within half a second, successfully.
 expect_end_with_pane() {

@@ -3,7 +3,6 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/preview_lib.sh"
 e2e_start
-preview_environment
 
 pane "Host pane" 200x150
 run_quorvane /p "$PANE"

@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/preview_lib.sh"
 e2e_start
-preview_environment
 
 shot=0
 for args in "/p" "/p1234" "/p 1234" "/p 4194303"; do

@@ -2,15 +2,7 @@
 # of its own; without a pane it stays borderless at the screen's top-left.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/preview_lib.sh"
-e2e_start 640x480
-preview_environment
-
-# twm with the server's built-in font and no interactive placement.
-printf 'TitleFont "fixed"\nResizeFont "fixed"\nMenuFont "fixed"\nIconFont "fixed"\n%s\n' \
-  'IconManagerFont "fixed"' 'RandomPlacement' >"$E2E_TMP/twmrc"
-twm -f "$E2E_TMP/twmrc" >"$E2E_TMP/twm.log" 2>&1 &
-E2E_PIDS+=($!)
-sleep 0.5
+e2e_start 640x480 --wm
 
 pane "Managed pane" 200x150
 sleep 0.5

@@ -3,8 +3,10 @@ source "$(dirname "$0")/lib.sh"
 e2e_start 1024x768 --wm
 
 for title in "Quorvane (C) 2026 Quorvane Works" "Quorvaneの設定"; do
-  start_window "$title" >/dev/null
+  id=$(start_window "$title")
   sleep 0.5
+  y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ { print $NF }')
+  [ "$y" -gt 0 ] || fail "twm did not put '$title' into a frame"
   mkdir -p "$(dirname "$INI")"
   printf '[Config]\nZoom=7\n' >"$INI"
   cp "$INI" "$E2E_TMP/before.ini"
