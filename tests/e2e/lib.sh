@@ -49,7 +49,9 @@ e2e_start() {
   fi
 }
 
-# start_window TITLE [more x11_test_window options]: prints the id of a new helper window.
+# start_window TITLE [more x11_test_window options]: prints the id of a new helper window; its
+# process is in LAST_WINDOW_PID. Call it in the test's own shell (redirect to a file rather than
+# use $(...)) so that the window is known and ended with the test.
 start_window() {
   local title=$1
   shift

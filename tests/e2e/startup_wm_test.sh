@@ -3,7 +3,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_start 1024x768 --wm
 
 for title in "Quorvane (C) 2026 Quorvane Works" "Quorvaneの設定"; do
-  id=$(start_window "$title")
+  start_window "$title" >"$E2E_TMP/id"
+  id=$(cat "$E2E_TMP/id")
   sleep 0.5
   y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ { print $NF }')
   [ "$y" -gt 0 ] || fail "twm did not put '$title' into a frame"
