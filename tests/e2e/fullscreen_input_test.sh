@@ -23,7 +23,8 @@ check_ending "a move of 15 pixels" 5 xdotool mousemove_relative -- 15 0
 check_ending "a key at Zoom 1000" 1000 xdotool key c
 check_ending "a key at Zoom 1e30" 1e30 xdotool key d
 
-other=$(start_window "Other program" --size 200x100)
+start_window "Other program" --size 200x100 >"$E2E_TMP/other"
+other=$(cat "$E2E_TMP/other")
 xdotool windowfocus --sync "$other"
 check_ending "a key after another window had the focus" 5 xdotool key b
 echo "fullscreen input: all checks passed"
