@@ -12,10 +12,11 @@ export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 E2E_PIDS=()
 
+# Ends what the test started, newest first, so X clients go before their server.
 e2e_cleanup() {
-  local pid
-  for pid in "${E2E_PIDS[@]}"; do
-    kill "$pid" 2>/dev/null || true
+  local i
+  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+    kill "${E2E_PIDS[i]}" 2>/dev/null || true
   done
   wait 2>/dev/null || true
   rm -rf "$E2E_TMP"
