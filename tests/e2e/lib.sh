@@ -25,6 +25,10 @@ trap e2e_cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  if [ -s "$E2E_TMP/xvfb.log" ]; then
+    echo "X server ${DISPLAY:-} said:" >&2
+    cat "$E2E_TMP/xvfb.log" >&2
+  fi
   exit 1
 }
 
@@ -32,7 +36,10 @@ fail() {
 e2e_start() {
   local size=${1:-1024x768}
   exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -dpi 96 >"$E2E_TMP/xvfb.log" 2>&1 &
+  # -noreset: otherwise the server resets whenever its last client leaves, and a client that
+  # connects meanwhile is refused.
+  Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -noreset -dpi 96 \
+    >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
   local display
   read -r -t 15 -u "$fd" display || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
