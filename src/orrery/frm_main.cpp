@@ -49,7 +49,7 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   // A tool window stays out of the taskbar; as the program's only window, closing it must still
   // end the program, which Qt does not assume for tool windows.
   setAttribute(Qt::WA_QuitOnClose);
-  setWindowTitle(QString::fromUtf8(MainTitle.data(), static_cast<qsizetype>(MainTitle.size())));
+  setWindowTitle(QString::fromUtf8(MainTitle));
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));
   setFont(WindowFont());

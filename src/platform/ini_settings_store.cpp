@@ -7,8 +7,7 @@ namespace quorvane {
 namespace {
 
 QString KeyPath(std::string_view section, std::string_view key) {
-  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
-         QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+  return QString::fromUtf8(section) + '/' + QString::fromUtf8(key);
 }
 
 }  // namespace
@@ -35,8 +34,7 @@ std::optional<std::string> IniSettingsStore::Value(std::string_view section,
 
 void IniSettingsStore::SetValue(std::string_view section, std::string_view key,
                                 std::string_view text) {
-  settings_.setValue(KeyPath(section, key),
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  settings_.setValue(KeyPath(section, key), QString::fromUtf8(text));
 }
 
 bool IniSettingsStore::Sync() {

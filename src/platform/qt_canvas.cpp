@@ -338,7 +338,7 @@ const QtCanvas::LaidOutText& QtCanvas::LayOut(std::string_view text) {
   if (texts_.size() == kMaxTexts) {
     texts_.clear();
   }
-  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString string = QString::fromUtf8(text);
   LaidOutText laidOut;
   laidOut.advance = metrics_.horizontalAdvance(string);
   // Rendered in white on transparent at the canvas's resolution; every opaque pixel is ink.

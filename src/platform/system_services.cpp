@@ -27,8 +27,7 @@ std::string ExecutableFolder() {
 }
 
 bool OpenWebPage(std::string_view url) {
-  return QDesktopServices::openUrl(
-      QUrl(QString::fromUtf8(url.data(), static_cast<int>(url.size()))));
+  return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url)));
 }
 
 void EndProgramAtOnce() {

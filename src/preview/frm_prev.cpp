@@ -13,7 +13,7 @@ frmPrev::frmPrev(const ModPublic& modPublic)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
       screen_(PrimaryScreenMetrics()),
       scene_(modPublic.Pi, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY) {
-  setWindowTitle(QString::fromUtf8(kPreviewTitle.data(), static_cast<int>(kPreviewTitle.size())));
+  setWindowTitle(QString::fromUtf8(kPreviewTitle));
   // Every pixel comes from the canvas or a shape: nothing to fill beforehand.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);

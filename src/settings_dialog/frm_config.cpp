@@ -32,10 +32,6 @@ constexpr int kClientHeight = 3000;
 constexpr QColor kFooterBackground{0x00, 0x00, 0x40};  // 0x00400000
 constexpr QPoint kHandHotSpot{5, 0};                   // the fingertip
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 NumericLocale UserNumericLocale() {
   const QLocale locale = QLocale::system();
   return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
@@ -57,7 +53,7 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store,
 }
 
 void frmConfig::CreateControls() {
-  setWindowTitle(ToQString(kConfigTitle));
+  setWindowTitle(QString::fromUtf8(kConfigTitle));
   setWindowIcon(QIcon(QStringLiteral(":/dialog_icon.png")));
   setFixedSize(static_cast<int>(std::lround(kClientWidth / metrics_.TwipsPerPixelX)),
                static_cast<int>(std::lround(kClientHeight / metrics_.TwipsPerPixelY)));
@@ -113,7 +109,7 @@ void frmConfig::CreateControls() {
   }
   Place(optLanguage[0], 90, 82, 1395, 270);
   Place(optLanguage[1], 1620, 75, 990, 285);
-  optLanguage[1]->setText(ToQString(kOptLanguage1Caption));
+  optLanguage[1]->setText(QString::fromUtf8(kOptLanguage1Caption));
   labLanguage = makeLabel("labLanguage", optLanguage[0]);
   Place(labLanguage, 210, 705, 840, 225);
 
@@ -158,7 +154,7 @@ void frmConfig::CreateControls() {
   optOrbit[1]->setChecked(true);
 
   cmdOK = makeButton("cmdOK");
-  cmdOK->setText(ToQString(kOkCaption));
+  cmdOK->setText(QString::fromUtf8(kOkCaption));
   cmdOK->setDefault(true);
   Place(cmdOK, 2280, 2190, 990, 390);
   cmdCancel = makeButton("cmdCancel");
@@ -214,7 +210,7 @@ void frmConfig::Form_Load() {
 
 void frmConfig::SetCopyright() {
   labCopyright->setText(
-      ToQString(CopyrightCaption(kVersionMajor, kVersionMinor, kVersionRevision)));
+      QString::fromUtf8(CopyrightCaption(kVersionMajor, kVersionMinor, kVersionRevision)));
 }
 
 void frmConfig::SetCaptions() {
@@ -223,19 +219,19 @@ void frmConfig::SetCaptions() {
     return;
   }
   const auto setLabel = [](QLabel* label, std::string_view text) {
-    label->setText(ToQString(text));
+    label->setText(QString::fromUtf8(text));
     label->adjustSize();  // auto-size, keeping the left and top edges
   };
   setLabel(labFocus, captions->labFocus);
   setLabel(labLanguage, captions->labLanguage);
-  optLanguage[0]->setText(ToQString(captions->optLanguage0));
+  optLanguage[0]->setText(QString::fromUtf8(captions->optLanguage0));
   setLabel(labZoom, captions->labZoom);
   setLabel(labX, captions->labX);
   setLabel(labOrbit, captions->labOrbit);
-  optOrbit[0]->setText(ToQString(captions->optOrbit0));
-  optOrbit[1]->setText(ToQString(captions->optOrbit1));
-  cmdCancel->setText(ToQString(captions->cmdCancel));
-  cmdSubmit->setText(ToQString(captions->cmdSubmit));
+  optOrbit[0]->setText(QString::fromUtf8(captions->optOrbit0));
+  optOrbit[1]->setText(QString::fromUtf8(captions->optOrbit1));
+  cmdCancel->setText(QString::fromUtf8(captions->cmdCancel));
+  cmdSubmit->setText(QString::fromUtf8(captions->cmdSubmit));
   FitOptionsToCaptions();
 }
 
@@ -260,7 +256,7 @@ void frmConfig::FillFocusList() {
   const int position = cboFocus->currentIndex();
   cboFocus->clear();
   for (const std::string& entry : FocusListEntries(modPublic_.Bodies, DialogLanguage)) {
-    cboFocus->addItem(ToQString(entry));
+    cboFocus->addItem(QString::fromUtf8(entry));
   }
   cboFocus->setCurrentIndex(position);
 }
@@ -273,8 +269,8 @@ void frmConfig::LoadControls() {
     optLanguage_Click();
   }
   const QString decimalPoint = QLocale::system().decimalPoint();
-  txtZoom->setText(
-      ToQString(FormatNumber(modPublic_.settings.Zoom, "0.0#", decimalPoint.toStdString())));
+  txtZoom->setText(QString::fromUtf8(
+      FormatNumber(modPublic_.settings.Zoom, "0.0#", decimalPoint.toStdString())));
   if (modPublic_.settings.Orbit != 0) {
     optOrbit[0]->setChecked(true);
   }
@@ -304,7 +300,8 @@ bool frmConfig::SaveConfig() {
 }
 
 void frmConfig::ShowMessage(QMessageBox::Icon icon, const MessageText& text) {
-  QMessageBox box(icon, ToQString(text.title), ToQString(text.message), QMessageBox::Ok, this);
+  QMessageBox box(icon, QString::fromUtf8(text.title), QString::fromUtf8(text.message),
+                  QMessageBox::Ok, this);
   box.exec();
   // Without a window manager nobody hands the keyboard back when the box closes.
   activateWindow();
