@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
-#include <cmath>
 
 #include "platform/fonts.h"
 #include "platform/system_services.h"
@@ -28,10 +27,6 @@ QRect PrimaryScreenRect() {
 
 QFont WindowFont() {
   return MakeFont(kUiGothic, 11.25, QFont::Bold);
-}
-
-int ToPixels(double twips, float twipsPerPixel) {
-  return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
 }  // namespace
@@ -63,9 +58,8 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
 
   txtDummy->setObjectName(QStringLiteral("txtDummy"));
   txtDummy->setAttribute(Qt::WA_InputMethodEnabled, false);
-  txtDummy->setGeometry(ToPixels(30, screen_.TwipsPerPixelX), ToPixels(30, screen_.TwipsPerPixelY),
-                        ToPixels(165, screen_.TwipsPerPixelX),
-                        ToPixels(285, screen_.TwipsPerPixelY));
+  txtDummy->setGeometry(screen_.PixelsX(30), screen_.PixelsY(30), screen_.PixelsX(165),
+                        screen_.PixelsY(285));
   txtDummy->setFocus();
 
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -85,8 +79,7 @@ frmMain::~frmMain() {
 void frmMain::Form_Load() {
   const float width = screen_.Width;
   const float height = screen_.Height;
-  txtDummy->move(ToPixels(2.0 * width, screen_.TwipsPerPixelX),
-                 ToPixels(2.0 * height, screen_.TwipsPerPixelY));
+  txtDummy->move(screen_.PixelsX(2.0 * width), screen_.PixelsY(2.0 * height));
   scene_.ComputeGeometry();
   scene_.PrintInfo();
   scene_.DrawSun();

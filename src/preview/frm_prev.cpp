@@ -36,8 +36,7 @@ void frmPrev::Show() {
 
 void frmPrev::Form_Load() {
   scene_.SizeWindow();
-  const QSize pixels(qRound(scene_.Width / screen_.TwipsPerPixelX),
-                     qRound(scene_.Height / screen_.TwipsPerPixelY));
+  const QSize pixels(screen_.PixelsX(scene_.Width), screen_.PixelsY(scene_.Height));
   setFixedSize(pixels);
   canvas_ = std::make_unique<QtCanvas>(pixels, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY,
                                        ToQColor(kPreviewBackColor), font());
@@ -55,10 +54,8 @@ void frmPrev::Timer1_Timer() {
 QRect frmPrev::PixelCircle(const Shape& shape) const {
   // Whole pixels, as the shape's box is placed on the screen; the circle stays round.
   const float radius = shape.Diameter() / 2;
-  return QRect(qRound((shape.CenterX() - radius) / screen_.TwipsPerPixelX),
-               qRound((shape.CenterY() - radius) / screen_.TwipsPerPixelY),
-               qRound(shape.Diameter() / screen_.TwipsPerPixelX),
-               qRound(shape.Diameter() / screen_.TwipsPerPixelY));
+  return QRect(screen_.PixelsX(shape.CenterX() - radius), screen_.PixelsY(shape.CenterY() - radius),
+               screen_.PixelsX(shape.Diameter()), screen_.PixelsY(shape.Diameter()));
 }
 
 void frmPrev::paintEvent(QPaintEvent* event) {

@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "platform/fonts.h"
@@ -55,8 +54,7 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store,
 void frmConfig::CreateControls() {
   setWindowTitle(QString::fromUtf8(kConfigTitle));
   setWindowIcon(QIcon(QStringLiteral(":/dialog_icon.png")));
-  setFixedSize(static_cast<int>(std::lround(kClientWidth / metrics_.TwipsPerPixelX)),
-               static_cast<int>(std::lround(kClientHeight / metrics_.TwipsPerPixelY)));
+  setFixedSize(metrics_.PixelsX(kClientWidth), metrics_.PixelsY(kClientHeight));
   // Shown without an owner: centred on the screen. Qt's own placement guesses a frame and is
   // 40 pixels high where no window manager draws one.
   const QRect desktop = screen()->availableGeometry();
@@ -190,13 +188,8 @@ void frmConfig::SetTabOrder() {
 }
 
 void frmConfig::Place(QWidget* control, int left, int top, int width, int height) const {
-  const auto x = [this](int twips) {
-    return static_cast<int>(std::lround(twips / metrics_.TwipsPerPixelX));
-  };
-  const auto y = [this](int twips) {
-    return static_cast<int>(std::lround(twips / metrics_.TwipsPerPixelY));
-  };
-  control->setGeometry(x(left), y(top), x(width), y(height));
+  control->setGeometry(metrics_.PixelsX(left), metrics_.PixelsY(top), metrics_.PixelsX(width),
+                       metrics_.PixelsY(height));
 }
 
 void frmConfig::Form_Load() {
