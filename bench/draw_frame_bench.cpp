@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <cmath>
 
-#include "orrery/orrery_scene.h"
-#include "platform/fonts.h"
-#include "platform/qt_canvas.h"
+#include "core/orrery/orrery_scene.h"
+#include "qt/platform/fonts.h"
+#include "qt/platform/qt_canvas.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "startup/settings_store.h"
+#include "core/platform/settings_store.h"
 
 namespace quorvane::testing {
 

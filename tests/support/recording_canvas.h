@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/canvas.h"
+#include "core/platform/canvas.h"
 
 namespace quorvane::testing {
 

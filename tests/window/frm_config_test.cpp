@@ -24,9 +24,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "platform/fonts.h"
-#include "platform/ini_settings_store.h"
-#include "settings_dialog/frm_config.h"
+#include "qt/platform/fonts.h"
+#include "qt/platform/ini_settings_store.h"
+#include "qt/settings_dialog/frm_config.h"
 #include "support/memory_settings_store.h"
 
 using quorvane::frmConfig;

@@ -6,9 +6,9 @@
 #include <QtTest>
 #include <cmath>
 
-#include "orrery/frm_main.h"
-#include "platform/fonts.h"
-#include "platform/screen_metrics.h"
+#include "qt/orrery/frm_main.h"
+#include "qt/platform/fonts.h"
+#include "qt/platform/qt_screen.h"
 
 using namespace quorvane;
 

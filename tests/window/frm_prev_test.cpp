@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "preview/frm_prev.h"
+#include "qt/preview/frm_prev.h"
 
 using namespace quorvane;
 

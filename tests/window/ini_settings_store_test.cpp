@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "platform/ini_settings_store.h"
+#include "qt/platform/ini_settings_store.h"
 
 using quorvane::IniSettingsStore;
 

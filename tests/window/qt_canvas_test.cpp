@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "platform/fonts.h"
-#include "platform/qt_canvas.h"
+#include "qt/platform/fonts.h"
+#include "qt/platform/qt_canvas.h"
 
 using quorvane::Color;
 using quorvane::QtCanvas;

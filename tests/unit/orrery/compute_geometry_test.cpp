@@ -1,4 +1,4 @@
-#include "orrery/scene_formulas.h"
+#include "core/orrery/scene_formulas.h"
 #include "scene_fixture.h"
 
 namespace quorvane::testing {

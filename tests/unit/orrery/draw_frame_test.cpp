@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "orrery/scene_formulas.h"
+#include "core/orrery/scene_formulas.h"
 #include "scene_fixture.h"
 
 namespace quorvane::testing {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "orrery/orrery_scene.h"
+#include "core/orrery/orrery_scene.h"
 #include "support/recording_canvas.h"
 
 namespace quorvane::testing {

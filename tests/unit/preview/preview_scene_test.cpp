@@ -1,4 +1,4 @@
-#include "preview/preview_scene.h"
+#include "core/preview/preview_scene.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "settings_dialog/config_rules.h"
+#include "core/settings_dialog/config_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "settings_dialog/dialog_texts.h"
+#include "core/settings_dialog/dialog_texts.h"
 
 #include <gtest/gtest.h>
 
-#include "startup/mod_public.h"
-#include "startup/version.h"
+#include "core/startup/mod_public.h"
+#include "core/startup/version.h"
 
 namespace quorvane {
 namespace {

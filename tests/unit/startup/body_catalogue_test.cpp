@@ -1,4 +1,4 @@
-#include "startup/body_catalogue.h"
+#include "core/startup/body_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "startup/number_text.h"
+#include "core/startup/number_text.h"
 
 #include <gtest/gtest.h>
 

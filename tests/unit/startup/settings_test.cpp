@@ -1,4 +1,4 @@
-#include "startup/settings.h"
+#include "core/startup/settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,45 @@
+#include <string>
+
+#include "core/orrery/orrery_scene.h"
+#include "core/startup/number_text.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr Color kWhite = 0xFFFFFF;
+
+struct OverlayTexts {
+  const char* magnification;
+  const char* focus;
+  const char* timeScale;
+  const char* times;
+};
+
+constexpr OverlayTexts kJapanese{"直径倍率：", "基準：", "時間倍率：", "倍"};
+constexpr OverlayTexts kEnglish{"diameter magnification:", "focus:", "time scale:", "x"};
+
+}  // namespace
+
+// Printed over whatever is there on every frame; only a focus change clears the old lines.
+void OrreryScene::PrintInfo() {
+  const OverlayTexts& texts = modPublic_.settings.Language == 1 ? kJapanese : kEnglish;
+  const Body& focus = FocusBody();
+  const float left = 50 * screen_.TwipsPerPixelX;
+
+  canvas_.SetCurrentX(left);
+  canvas_.SetCurrentY(50 * screen_.TwipsPerPixelY);
+  canvas_.SetForeColor(kWhite);
+  canvas_.Print(std::string(texts.magnification) + FormatNumber(modPublic_.settings.Zoom, "0.0#") +
+                texts.times);
+  canvas_.SetCurrentX(left);
+  canvas_.SetCurrentY(70 * screen_.TwipsPerPixelY);
+  canvas_.Print(std::string(texts.focus) + Label(focus));
+  canvas_.SetCurrentX(left);
+  canvas_.SetCurrentY(90 * screen_.TwipsPerPixelY);
+  // The focus body's period in minutes: simulated time per real minute at the nominal tick.
+  canvas_.Print(std::string(texts.timeScale) + FormatNumber(focus.Period * 24 * 60, "##0.00") +
+                texts.times);
+}
+
+}  // namespace quorvane

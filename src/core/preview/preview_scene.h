@@ -1,0 +1,61 @@
+// The preview's miniature without the window: its form-level state, the layout made at load and
+// the planet's motion on each tick, in twips. frmPrev owns one scene, draws the ring through the
+// canvas and paints the two shapes where the scene puts them.
+#pragma once
+
+#include <algorithm>
+
+#include "core/platform/canvas.h"
+
+namespace quorvane {
+
+inline constexpr Color kPreviewBackColor = 0x00400000;
+inline constexpr Color kSunColor = 0x000070FF;
+inline constexpr Color kPlanetColor = 0x00C06000;
+inline constexpr Color kRingColor = 0x00404040;
+inline constexpr int kPreviewWidthPixels = 155;
+inline constexpr int kPreviewHeightPixels = 115;
+inline constexpr int kOrbitRadiusPixels = 45;
+
+// A lightweight shape: a filled circle drawn by the window in the box Left, Top, Width, Height
+// (twips). A circle in a box that is not square has the smaller side as diameter, centred.
+struct Shape {
+  float Left = 0;
+  float Top = 0;
+  float Width = 0;
+  float Height = 0;
+  Color FillColor = 0;
+
+  float Diameter() const { return std::min(Width, Height); }
+  float CenterX() const { return Left + Width / 2; }
+  float CenterY() const { return Top + Height / 2; }
+};
+
+class PreviewScene {
+ public:
+  PreviewScene(double pi, float twipsPerPixelX, float twipsPerPixelY);
+
+  // Form_Load, step 1: the window's size, 155 x 115 pixels whatever the host's pane.
+  void SizeWindow();
+  // Form_Load, steps 2 to 5: the Sun centred, the orbit centre and the ring drawn once.
+  void CentreSunAndDrawRing(Canvas& canvas);
+  // Timer1_Timer: 12 degrees further counter-clockwise, the planet's box centred on the ring.
+  void MovePlanet();
+
+  // Window size, twips.
+  float Width = 0;
+  float Height = 0;
+  Shape shpSun{0, 0, 390, 390, kSunColor};
+  Shape shpPlanet{1875, 885, 180, 165, kPlanetColor};  // the design position until the first tick
+  // Form-level fields.
+  double PlanetAngle = 0;  // never reduced: it only grows
+  float OrbitCenterX = 0;
+  float OrbitCenterY = 0;
+
+ private:
+  double pi_;
+  float twipsPerPixelX_;
+  float twipsPerPixelY_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,31 @@
+// The process-wide settings values, the version record and their loading from the store.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/platform/settings_store.h"
+
+namespace quorvane {
+
+struct Settings {
+  std::int32_t CenterId = 4;    // focus body, index into Bodies (1 to 9)
+  std::int16_t Language = 2;    // 1 Japanese, 2 English
+  float Zoom = 5;               // magnification of the drawn diameters
+  std::int16_t Orbit = 0;       // 0 false, -1 true: draw the orbit rings
+  std::int16_t AutoChange = 0;  // 0 fixed focus, 1 outwards, -1 inwards
+};
+
+// "1.01.0000" for major 1, minor 1, revision 0.
+std::string VersionText(int major, int minor, int revision);
+
+// Writes the folder of the program file and the version text to [UpdateInfo].
+void WriteVersionInfo(SettingsStore& store, std::string_view applicationPath);
+
+// Reads [Config]. `country` is the English name of the system's country in any letter case; it
+// picks the default language. Values a hand-edited store may hold outside the ranges the dialog
+// writes are corrected here, so every window can rely on the ranges.
+Settings LoadSettings(const SettingsStore& store, std::string_view country);
+
+}  // namespace quorvane

@@ -1,0 +1,79 @@
+// The entry point: refuses to start beside an open full-screen window or settings dialog, prepares
+// the shared values and shows the one window the command line asks for.
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/startup/command_line.h"
+#include "core/startup/mod_public.h"
+#include "qt/orrery/show_frm_main.h"
+#include "qt/platform/application.h"
+#include "qt/platform/ini_settings_store.h"
+#include "qt/platform/qt_system_services.h"
+#include "qt/preview/show_frm_prev.h"
+#include "qt/settings_dialog/show_frm_config.h"
+
+namespace {
+
+using namespace quorvane;
+
+int Main(int argc, char** argv) {
+  // Both searches are always made.
+  const bool fullScreenOpen = TopLevelWindowExists(MainTitle);
+  const bool dialogOpen = TopLevelWindowExists(kConfigTitle);
+  if (fullScreenOpen || dialogOpen) {
+    return 0;
+  }
+
+  ModPublic modPublic;
+  std::mt19937_64 generator(
+      static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+  modPublic.Rnd = [&generator] { return std::generate_canonical<double, 53>(generator); };
+
+  const std::string argumentText = ArgumentText(std::vector<std::string>(argv + 1, argv + argc));
+  const StartDecision decision = DecideStart(argumentText);
+
+  modPublic.Pi = 4 * std::atan(1.0);
+
+  IniSettingsStore store;
+  WriteVersionInfo(store, ExecutableFolder());
+  modPublic.settings = LoadSettings(store, SystemCountryName());
+  InitBodies(modPublic.Bodies);
+
+  switch (decision.mode) {
+    case StartMode::FullScreen: {
+      Application application(argc, argv);
+      ShowFrmMain(modPublic);
+      return application.Exec();
+    }
+    case StartMode::Settings: {
+      Application application(argc, argv);
+      ShowFrmConfig(modPublic, store);
+      return application.Exec();
+    }
+    case StartMode::Preview: {
+      if (decision.handleOverflow) {
+        std::fprintf(stderr,
+                     "quorvane: overflow: the preview window handle in \"%s\" is out of range\n",
+                     argumentText.c_str());
+        return 2;
+      }
+      Application::PreferSocketImageTransfer();
+      Application application(argc, argv);
+      ShowFrmPrev(modPublic, decision.parentHandle);
+      return application.Exec();
+    }
+    case StartMode::None:
+      break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return Main(argc, argv);
+}

@@ -1,0 +1,170 @@
+#include "qt/orrery/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
+
+#include "qt/platform/fonts.h"
+#include "qt/platform/qt_system_services.h"
+#include "qt/platform/x11_blit.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kTimerInterval = 100;  // ms
+
+QRect PrimaryScreenRect() {
+  return QGuiApplication::primaryScreen()->geometry();
+}
+
+QFont WindowFont() {
+  return MakeFont(kUiGothic, 11.25, QFont::Bold);
+}
+
+}  // namespace
+
+frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
+      paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
+      modPublic_(modPublic),
+      screen_(screen),
+      canvas_(PrimaryScreenRect().size(), screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
+              WindowFont()),
+      scene_(modPublic, canvas_, screen_, *this),
+      txtDummy(new QLineEdit(this)),
+      Timer1(new QTimer(this)) {
+  // A tool window stays out of the taskbar; as the program's only window, closing it must still
+  // end the program, which Qt does not assume for tool windows.
+  setAttribute(Qt::WA_QuitOnClose);
+  setWindowTitle(QString::fromUtf8(MainTitle));
+  setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
+  setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));
+  setFont(WindowFont());
+  // On X11 the window puts the canvas's pixels on the screen itself, so no backing store the
+  // size of the screen sits beside the canvas; elsewhere it paints through Qt.
+  setAttribute(Qt::WA_PaintOnScreen, paintsOnScreen_);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  // Without a window manager the geometry must be set: nothing maximizes the window for us.
+  setGeometry(PrimaryScreenRect());
+
+  txtDummy->setObjectName(QStringLiteral("txtDummy"));
+  txtDummy->setAttribute(Qt::WA_InputMethodEnabled, false);
+  txtDummy->setGeometry(screen_.PixelsX(30), screen_.PixelsY(30), screen_.PixelsX(165),
+                        screen_.PixelsY(285));
+  txtDummy->setFocus();
+
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(kTimerInterval);
+  connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+  // Key preview: every key typed into this window passes here before reaching txtDummy.
+  qApp->installEventFilter(this);
+
+  Form_Load();
+}
+
+frmMain::~frmMain() {
+  qApp->removeEventFilter(this);
+}
+
+void frmMain::Form_Load() {
+  const float width = screen_.Width;
+  const float height = screen_.Height;
+  txtDummy->move(screen_.PixelsX(2.0 * width), screen_.PixelsY(2.0 * height));
+  scene_.ComputeGeometry();
+  scene_.PrintInfo();
+  scene_.DrawSun();
+  scene_.PlaceBodies();
+  scene_.CursorPos = GetCursorPos();
+  SetTimerEnabled(true);
+  SetScreenSaverActive(true);
+}
+
+void frmMain::Timer1_Timer() {
+  if (modPublic_.settings.AutoChange != 0) {
+    scene_.AutoChangeFocus();
+  }
+  scene_.DrawFrame();
+  update(canvas_.TakeDirtyRegion());
+}
+
+void frmMain::Form_KeyDown() {
+  EndProgramAtOnce();
+}
+
+void frmMain::Form_MouseDown() {
+  EndProgramAtOnce();
+}
+
+void frmMain::Form_Unload() {
+  SetScreenSaverActive(false);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (watched == windowHandle() ||
+        (widget != nullptr && (widget == this || isAncestorOf(widget)))) {
+      Form_KeyDown();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A screen saver must take the keyboard even when no window manager hands focus over.
+  raise();
+  activateWindow();
+}
+
+QPaintEngine* frmMain::paintEngine() const {
+  return paintsOnScreen_ ? nullptr : QWidget::paintEngine();
+}
+
+void frmMain::paintEvent(QPaintEvent* event) {
+  if (paintsOnScreen_) {
+    BlitToWindow(winId(), canvas_.Image(), event->region());
+    return;
+  }
+  QPainter painter(this);
+  for (const QRect& rect : event->region()) {
+    painter.drawImage(rect.topLeft(), canvas_.Image().copy(rect));
+  }
+}
+
+void frmMain::mousePressEvent(QMouseEvent*) {
+  Form_MouseDown();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+CursorPoint frmMain::CursorPosition() {
+  return GetCursorPos();
+}
+
+void frmMain::EndProgram() {
+  EndProgramAtOnce();
+}
+
+void frmMain::SetTimerEnabled(bool enabled) {
+  if (enabled) {
+    Timer1->start();
+  } else {
+    Timer1->stop();
+  }
+}
+
+}  // namespace quorvane

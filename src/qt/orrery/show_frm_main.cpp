@@ -1,0 +1,14 @@
+#include "qt/orrery/show_frm_main.h"
+
+#include "qt/orrery/frm_main.h"
+#include "qt/platform/qt_screen.h"
+
+namespace quorvane {
+
+void ShowFrmMain(ModPublic& modPublic) {
+  auto* window = new frmMain(modPublic, PrimaryScreenMetrics());
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+}
+
+}  // namespace quorvane

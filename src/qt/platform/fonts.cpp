@@ -1,0 +1,21 @@
+#include "qt/platform/fonts.h"
+
+#include <QStringList>
+
+namespace quorvane {
+
+void InstallFontSubstitutions() {
+  QFont::insertSubstitutions(QString::fromLatin1(kUiGothic),
+                             {"Noto Sans CJK JP", "IPAGothic", "VL Gothic"});
+  QFont::insertSubstitutions(QString::fromLatin1(kTimesNewRoman),
+                             {"Liberation Serif", "DejaVu Serif", "Noto Serif"});
+}
+
+QFont MakeFont(const char* family, double pointSize, QFont::Weight weight) {
+  QFont font(QString::fromLatin1(family));
+  font.setPointSizeF(pointSize);
+  font.setWeight(weight);
+  return font;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,65 @@
+// Xlib only: its macros (Status, Bool, None ...) clash with Qt's headers.
+#include "qt/platform/foreign_window.h"
+
+#include <X11/Xlib.h>
+
+namespace quorvane {
+
+namespace {
+
+// Xlib's error handler is process-wide; it is installed only around the one check below.
+bool badWindow = false;
+
+int RecordError(Display*, XErrorEvent*) {
+  badWindow = true;
+  return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<ForeignWindowWatch> ForeignWindowWatch::Start(unsigned long windowId) {
+  if (windowId == 0) {
+    return nullptr;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    return nullptr;
+  }
+  badWindow = false;
+  const auto previousHandler = XSetErrorHandler(RecordError);
+  // Selecting first means a destruction right after the check still arrives as an event.
+  XSelectInput(display, windowId, StructureNotifyMask);
+  XWindowAttributes attributes;
+  // An input-only window cannot hold a drawing window.
+  const bool exists = XGetWindowAttributes(display, windowId, &attributes) != 0 &&
+                      attributes.c_class == InputOutput;
+  XSync(display, False);
+  XSetErrorHandler(previousHandler);
+  if (!exists || badWindow) {
+    XCloseDisplay(display);
+    return nullptr;
+  }
+  return std::unique_ptr<ForeignWindowWatch>(new ForeignWindowWatch(display, windowId));
+}
+
+ForeignWindowWatch::ForeignWindowWatch(Display* display, unsigned long windowId)
+    : display_(display), windowId_(windowId) {}
+
+ForeignWindowWatch::~ForeignWindowWatch() {
+  XCloseDisplay(display_);
+}
+
+int ForeignWindowWatch::Descriptor() const {
+  return ConnectionNumber(display_);
+}
+
+bool ForeignWindowWatch::Gone() {
+  while (!gone_ && XPending(display_) > 0) {
+    XEvent event;
+    XNextEvent(display_, &event);
+    gone_ = event.type == DestroyNotify && event.xdestroywindow.window == windowId_;
+  }
+  return gone_;
+}
+
+}  // namespace quorvane

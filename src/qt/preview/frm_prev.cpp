@@ -1,0 +1,76 @@
+#include "qt/preview/frm_prev.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "qt/platform/qt_canvas.h"
+
+namespace quorvane {
+
+frmPrev::frmPrev(const ModPublic& modPublic)
+    // Outside any window manager: it lives in another program's pane, and without a pane it
+    // stays borderless at the screen's top-left instead of being framed and placed elsewhere.
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
+      screen_(PrimaryScreenMetrics()),
+      scene_(modPublic.Pi, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY) {
+  setWindowTitle(QString::fromUtf8(kPreviewTitle));
+  // Every pixel comes from the canvas or a shape: nothing to fill beforehand.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  // Running from creation; the first tick can only come once the event loop runs.
+  Timer1.setObjectName(QStringLiteral("Timer1"));
+  Timer1.setInterval(100);
+  connect(&Timer1, &QTimer::timeout, this, &frmPrev::Timer1_Timer);
+  Timer1.start();
+}
+
+frmPrev::~frmPrev() = default;
+
+void frmPrev::Show() {
+  if (!loaded_) {
+    loaded_ = true;
+    Form_Load();
+  }
+  show();
+}
+
+void frmPrev::Form_Load() {
+  scene_.SizeWindow();
+  const QSize pixels(screen_.PixelsX(scene_.Width), screen_.PixelsY(scene_.Height));
+  setFixedSize(pixels);
+  canvas_ = std::make_unique<QtCanvas>(pixels, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY,
+                                       ToQColor(kPreviewBackColor), font());
+  scene_.CentreSunAndDrawRing(*canvas_);
+  update(canvas_->TakeDirtyRegion());
+}
+
+void frmPrev::Timer1_Timer() {
+  const QRect before = PixelCircle(scene_.shpPlanet);
+  scene_.MovePlanet();
+  update(before);
+  update(PixelCircle(scene_.shpPlanet));
+}
+
+QRect frmPrev::PixelCircle(const Shape& shape) const {
+  // Whole pixels, as the shape's box is placed on the screen; the circle stays round.
+  const float radius = shape.Diameter() / 2;
+  return QRect(screen_.PixelsX(shape.CenterX() - radius), screen_.PixelsY(shape.CenterY() - radius),
+               screen_.PixelsX(shape.Diameter()), screen_.PixelsY(shape.Diameter()));
+}
+
+void frmPrev::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  for (const QRect& rect : event->region()) {
+    painter.drawImage(rect, canvas_->Image(), rect);
+  }
+  painter.setPen(Qt::NoPen);
+  for (const Shape* shape : {&scene_.shpSun, &scene_.shpPlanet}) {
+    const QRect circle = PixelCircle(*shape);
+    if (event->region().intersects(circle)) {
+      painter.setBrush(ToQColor(shape->FillColor));
+      painter.drawEllipse(circle);
+    }
+  }
+}
+
+}  // namespace quorvane
