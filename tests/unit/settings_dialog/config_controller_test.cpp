@@ -111,6 +111,7 @@ TEST_F(ConfigControllerTest, OkWritesWhatTheLoadShowedAndWhatTheUserChanged) {
                 {"11", "1", "12,25", "True"}},
            Case{{6, 2, 3.14159F, -1, 0}, {}, 5, "3.14", nullptr, false, {"6", "2", "3.14", "True"}},
            Case{{4, 2, 5.0F, 0, 0}, {}, 3, "5.0", nullptr, true, {"4", "1", "5.0", "False"}},
+           Case{{0, 2, 5.0F, 0, 0}, {}, -1, "5.0", nullptr, false, {"0", "2", "5.0", "False"}},
        }) {
     store_ = {};
     view_ = {};
