@@ -18,7 +18,7 @@ constexpr std::size_t kMaxDamageRects = 32;
 constexpr std::size_t kMaxTexts = 64;
 constexpr std::size_t kMaxColours = 256;
 // Unchanged pixels between two changed ones on a row that are sent rather than split around.
-constexpr int kRowGap = 8;
+constexpr int kRowGap = 4;
 // Glyph pixels covered at least this much are ink; the rest stays background.
 constexpr std::uint8_t kInkCoverage = 128;
 // The byte beyond 0x00BBGGRR carries no colour.
@@ -105,7 +105,7 @@ int LastDiffering(const std::uint8_t* line, int from, int to, std::uint8_t value
 // ends on the row above while that sends little beyond the changed pixels: each rectangle costs
 // the window about as much as a few dozen pixels.
 std::vector<PixelRect> Gather(const std::vector<PixelRect>& runs) {
-  constexpr long long kSlack = 48;  // pixels
+  constexpr long long kSlack = 16;  // pixels
   struct Growing {
     PixelRect rect;
     long long changed = 0;
@@ -127,7 +127,7 @@ std::vector<PixelRect> Gather(const std::vector<PixelRect>& runs) {
         return false;
       }
       const long long area = PixelRect::United(growing.rect, run).Area();
-      return 2 * area <= 3 * (growing.changed + run.Area()) + 2 * kSlack;
+      return 4 * area <= 5 * (growing.changed + run.Area()) + 4 * kSlack;
     };
     const auto found = std::find_if(open.begin(), open.end(), fits);
     if (found == open.end()) {
