@@ -17,8 +17,7 @@ using namespace quorvane;
 namespace {
 
 constexpr float kTwips = 15;
-constexpr QRgb kBlack = 0xFF000000;
-constexpr Color kRingGrey = 0x404040;
+constexpr QRgb kBlackPixel = 0xFF000000;
 
 class StillHost : public OrreryHost {
  public:
@@ -101,7 +100,7 @@ class OrreryRenderTest : public QObject {
       // Its ring runs through the opposite side of the orbit.
       const QPoint opposite = s.Pixel(static_cast<float>(2 * s.scene.CenterX - orbiter.X),
                                       static_cast<float>(2 * s.scene.CenterY - orbiter.Y));
-      QVERIFY2(HasColourNear(image, opposite, ToQColor(kRingGrey).rgb()), body.NameEn.c_str());
+      QVERIFY2(HasColourNear(image, opposite, ToQColor(kOrbitGrey).rgb()), body.NameEn.c_str());
     }
     // The overlay's three lines start 50, 70 and 90 pixels from the top, 50 from the left.
     const int lineHeight = qRound(s.canvas.TextHeight("x") / kTwips);
@@ -113,7 +112,7 @@ class OrreryRenderTest : public QObject {
         }
       }
       QVERIFY2(white > 100, qPrintable(QString::number(top)));
-      QCOMPARE(image.pixel(49, top + 6), kBlack);
+      QCOMPARE(image.pixel(49, top + 6), kBlackPixel);
     }
     // Nothing white above or left of the overlay.
     for (int y = 0; y < 120; ++y) {
@@ -130,7 +129,7 @@ class OrreryRenderTest : public QObject {
     for (int frame = 0; frame < 40; ++frame) {
       s.scene.DrawFrame();
     }
-    std::vector<QRgb> allowed{kBlack, 0xFFFFFFFF, ToQColor(kRingGrey).rgb()};
+    std::vector<QRgb> allowed{kBlackPixel, 0xFFFFFFFF, ToQColor(kOrbitGrey).rgb()};
     for (const Body& body : s.mod.Bodies) {
       allowed.push_back(ToQColor(body.Color).rgb());
     }

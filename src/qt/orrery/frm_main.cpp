@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "core/platform/tick_interval.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/platform/x11_blit.h"
@@ -18,8 +19,6 @@
 namespace quorvane {
 
 namespace {
-
-constexpr int kTimerInterval = 100;  // ms
 
 QRect PrimaryScreenRect() {
   return QGuiApplication::primaryScreen()->geometry();
@@ -63,7 +62,7 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   txtDummy->setFocus();
 
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(kTimerInterval);
+  Timer1->setInterval(kTickInterval);
   connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
   // Key preview: every key typed into this window passes here before reaching txtDummy.

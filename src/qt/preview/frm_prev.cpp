@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "core/platform/tick_interval.h"
 #include "qt/platform/qt_canvas.h"
 
 namespace quorvane {
@@ -19,7 +20,7 @@ frmPrev::frmPrev(const ModPublic& modPublic)
   setAttribute(Qt::WA_NoSystemBackground);
   // Running from creation; the first tick can only come once the event loop runs.
   Timer1.setObjectName(QStringLiteral("Timer1"));
-  Timer1.setInterval(100);
+  Timer1.setInterval(kTickInterval);
   connect(&Timer1, &QTimer::timeout, this, &frmPrev::Timer1_Timer);
   Timer1.start();
 }
