@@ -23,6 +23,7 @@ class StillHost : public OrreryHost {
   CursorPoint CursorPosition() override { return {}; }
   void EndProgram() override {}
   void SetTimerEnabled(bool) override {}
+  void SetScreenSaverActive(bool) override {}
 };
 
 void DrawFrameAndFlush(benchmark::State& state) {
@@ -41,10 +42,7 @@ void DrawFrameAndFlush(benchmark::State& state) {
   StillHost host;
   QtCanvas canvas(size, kTwips, kTwips, Qt::black, MakeFont(kUiGothic, 11.25, QFont::Bold));
   OrreryScene scene(mod, canvas, screen, host);
-  scene.ComputeGeometry();
-  scene.PrintInfo();
-  scene.DrawSun();
-  scene.PlaceBodies();
+  scene.Load();
   QImage backingStore(size, QImage::Format_RGB32);
   const auto flush = [&] {
     const QRegion dirty = canvas.TakeDirtyRegion();

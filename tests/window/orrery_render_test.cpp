@@ -24,10 +24,11 @@ class StillHost : public OrreryHost {
   CursorPoint CursorPosition() override { return {}; }
   void EndProgram() override { ended = true; }
   void SetTimerEnabled(bool) override {}
+  void SetScreenSaverActive(bool) override {}
   bool ended = false;
 };
 
-// A window's worth of scene on a 1024 x 768 canvas, loaded as Form_Load does.
+// A window's worth of scene on a 1024 x 768 canvas, loaded as the window loads it.
 struct Scene {
   explicit Scene(int centerId, float zoom = 5, std::vector<double> randoms = {0.1})
       : randoms_(std::move(randoms)),
@@ -37,10 +38,7 @@ struct Scene {
     InitBodies(mod.Bodies);
     mod.settings = {centerId, 2, zoom, -1, 0};
     mod.Rnd = [this] { return randoms_[next_++ % randoms_.size()]; };
-    scene.ComputeGeometry();
-    scene.PrintInfo();
-    scene.DrawSun();
-    scene.PlaceBodies();
+    scene.Load();
   }
 
   QPoint Pixel(float x, float y) const {
@@ -154,8 +152,7 @@ class OrreryRenderTest : public QObject {
     s.mod.settings.AutoChange = 1;
     QImage window(s.canvas.Image().size(), QImage::Format_RGB32);
     for (int tick = 0; tick < 120; ++tick) {
-      s.scene.AutoChangeFocus();
-      s.scene.DrawFrame();
+      s.scene.Tick();
       QPainter painter(&window);
       for (const QRect& rect : s.canvas.TakeDirtyRegion()) {
         painter.drawImage(rect.topLeft(), s.canvas.Image().copy(rect));

@@ -33,7 +33,6 @@ QFont WindowFont() {
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
       paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
-      modPublic_(modPublic),
       screen_(screen),
       canvas_(PrimaryScreenRect().size(), screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
               WindowFont()),
@@ -79,20 +78,11 @@ void frmMain::Form_Load() {
   const float width = screen_.Width;
   const float height = screen_.Height;
   txtDummy->move(screen_.PixelsX(2.0 * width), screen_.PixelsY(2.0 * height));
-  scene_.ComputeGeometry();
-  scene_.PrintInfo();
-  scene_.DrawSun();
-  scene_.PlaceBodies();
-  scene_.CursorPos = GetCursorPos();
-  SetTimerEnabled(true);
-  SetScreenSaverActive(true);
+  scene_.Load();
 }
 
 void frmMain::Timer1_Timer() {
-  if (modPublic_.settings.AutoChange != 0) {
-    scene_.AutoChangeFocus();
-  }
-  scene_.DrawFrame();
+  scene_.Tick();
   update(canvas_.TakeDirtyRegion());
 }
 
@@ -105,7 +95,7 @@ void frmMain::Form_MouseDown() {
 }
 
 void frmMain::Form_Unload() {
-  SetScreenSaverActive(false);
+  scene_.Unload();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -164,6 +154,10 @@ void frmMain::SetTimerEnabled(bool enabled) {
   } else {
     Timer1->stop();
   }
+}
+
+void frmMain::SetScreenSaverActive(bool active) {
+  quorvane::SetScreenSaverActive(active);
 }
 
 }  // namespace quorvane
