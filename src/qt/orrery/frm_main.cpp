@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyleHints>
 #include <QWindow>
 
 #include "core/platform/color.h"
@@ -17,7 +18,6 @@
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_glyph_source.h"
 #include "qt/platform/qt_system_services.h"
-#include "qt/platform/x11_blit.h"
 
 namespace quorvane {
 
@@ -51,6 +51,8 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));
   setFont(WindowFont());
+  // The pointer's own motion events tell where it is, so a tick need not ask the X server.
+  setMouseTracking(true);
   // On X11 the window puts the canvas's pixels on the screen itself, so no backing store the
   // size of the screen sits beside the canvas; elsewhere it paints through Qt.
   setAttribute(Qt::WA_PaintOnScreen, paintsOnScreen_);
@@ -61,6 +63,8 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
 
   txtDummy->setObjectName(QStringLiteral("txtDummy"));
   txtDummy->setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Off screen, its cursor would blink for nobody: no blink timer.
+  QGuiApplication::styleHints()->setCursorFlashTime(0);
   txtDummy->setGeometry(screen_.PixelsX(30), screen_.PixelsY(30), screen_.PixelsX(165),
                         screen_.PixelsY(285));
   txtDummy->setFocus();
@@ -88,7 +92,12 @@ void frmMain::Form_Load() {
 
 void frmMain::Timer1_Timer() {
   scene_.Tick();
-  update(ToQRegion(canvas_.TakeDirtyRegion()));
+  const std::vector<PixelRect> changed = canvas_.TakeDirtyRegion();
+  if (paintsOnScreen_) {
+    blitter_.Blit(winId(), canvas_, changed);
+  } else {
+    update(ToQRegion(changed));
+  }
 }
 
 void frmMain::Form_KeyDown() {
@@ -116,6 +125,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (!drewFirstFrames_) {
+    // The Sun is filled from the second frame on: both frames are drawn before the window
+    // first appears, so its first picture is complete; the ticks then go on from the third.
+    drewFirstFrames_ = true;
+    scene_.Tick();
+    scene_.Tick();
+    if (Timer1->isActive()) {
+      Timer1->start();
+    }
+  }
   // A screen saver must take the keyboard even when no window manager hands focus over.
   raise();
   activateWindow();
@@ -127,7 +146,11 @@ QPaintEngine* frmMain::paintEngine() const {
 
 void frmMain::paintEvent(QPaintEvent* event) {
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_, event->region());
+    // All of the window is sent as the canvas holds it now, earlier changes included.
+    if (event->region().contains(rect())) {
+      canvas_.TakeDirtyRegion();
+    }
+    blitter_.Blit(winId(), canvas_, event->region());
     return;
   }
   QPainter painter(this);
@@ -141,13 +164,34 @@ void frmMain::mousePressEvent(QMouseEvent*) {
   Form_MouseDown();
 }
 
+void frmMain::mouseMoveEvent(QMouseEvent* event) {
+  pointer_ = event->globalPosition().toPoint();
+}
+
+void frmMain::enterEvent(QEnterEvent* event) {
+  pointer_ = event->globalPosition().toPoint();
+  pointerOver_ = true;
+}
+
+void frmMain::leaveEvent(QEvent*) {
+  pointerOver_ = false;
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
   Form_Unload();
   event->accept();
 }
 
 CursorPoint frmMain::CursorPosition() {
-  return GetCursorPos();
+  if (pointerOver_) {
+    // Motion that reached the program before this tick counts for it.
+    QCoreApplication::processEvents();
+  }
+  if (!pointerOver_) {
+    // Moves elsewhere (another screen, under another window) send us no events: ask the server.
+    return GetCursorPos();
+  }
+  return {pointer_.x(), pointer_.y()};
 }
 
 void frmMain::EndProgram() {

@@ -42,8 +42,9 @@ void Convert(const std::uint8_t* from, int stride, const PixelRect& part,
 
 X11Blitter::X11Blitter() {
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 != nullptr) {
-    display_ = x11->display();
+  // Other platforms may answer the interface without a display.
+  display_ = x11 != nullptr ? x11->display() : nullptr;
+  if (display_ != nullptr) {
     gc_ = DefaultGC(display_, DefaultScreen(display_));
   }
 }
@@ -105,8 +106,7 @@ void X11Blitter::PutPart(WId window, const PixelCanvas& canvas, const PixelRect&
                              image->bytes_per_line);
       break;
     case 8:
-      Convert<std::uint8_t>(from, canvas.Width(), part, table_, image->data,
-                            image->bytes_per_line);
+      Convert<std::uint8_t>(from, canvas.Width(), part, table_, image->data, image->bytes_per_line);
       break;
     default:
       for (int y = 0; y < part.height; ++y) {
