@@ -146,6 +146,13 @@ QPaintEngine* frmMain::paintEngine() const {
 
 void frmMain::paintEvent(QPaintEvent* event) {
   if (paintsOnScreen_) {
+    if (awaitingServerExpose_) {
+      // Qt reports the window exposed once it is mapped, and the X server's own Expose of the
+      // whole window follows at once: the picture is sent for that one. Should none come, the
+      // first tick sends the whole canvas, whose changes have not been taken yet.
+      awaitingServerExpose_ = false;
+      return;
+    }
     // All of the window is sent as the canvas holds it now, earlier changes included.
     if (event->region().contains(rect())) {
       canvas_.TakeDirtyRegion();

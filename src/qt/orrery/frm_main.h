@@ -54,6 +54,7 @@ class frmMain final : public QWidget, private OrreryHost {
   QTimer* Timer1;
   X11Blitter blitter_;
   bool drewFirstFrames_ = false;
+  bool awaitingServerExpose_ = true;
   // Where the pointer is, from its events while it is over the window.
   bool pointerOver_ = false;
   QPoint pointer_;
