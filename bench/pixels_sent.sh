@@ -22,7 +22,7 @@ for size in $sizes; do
       orbit) lines=(Orbit=-1) ;;
       zoom100) lines=(Zoom=100) ;;
     esac
-    PUT_IMAGE_LOG="$E2E_TMP/puts" LD_PRELOAD="$build/bench/libput_image_log.so" \
+    PUT_IMAGE_LOG="$E2E_TMP/puts" LD_PRELOAD="$build/tests/e2e/libput_image_log.so" \
       start_saver Language=2 "${lines[@]}"
     sleep "$seconds"
     end_saver

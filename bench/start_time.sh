@@ -32,7 +32,7 @@ for size in $sizes; do
   area=$((${size%x*} * ${size#*x}))
   : >"$E2E_TMP/saver" && : >"$E2E_TMP/empty"
   for ((run = 0; run < runs; run++)); do
-    PUT_IMAGE_EXIT_AREA=$area LD_PRELOAD="$build/bench/libput_image_log.so" \
+    PUT_IMAGE_EXIT_AREA=$area LD_PRELOAD="$build/tests/e2e/libput_image_log.so" \
       milliseconds "$QUORVANE" /s >>"$E2E_TMP/saver"
     milliseconds "$build/bench/empty_window" >>"$E2E_TMP/empty"
   done
