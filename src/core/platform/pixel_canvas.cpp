@@ -18,7 +18,7 @@ constexpr std::size_t kMaxDamageRects = 32;
 constexpr std::size_t kMaxTexts = 64;
 constexpr std::size_t kMaxColours = 256;
 // Unchanged pixels between two changed ones on a row that are sent rather than split around.
-constexpr int kRowGap = 4;
+constexpr int kRowGap = 2;
 // Glyph pixels covered at least this much are ink; the rest stays background.
 constexpr std::uint8_t kInkCoverage = 128;
 // The byte beyond 0x00BBGGRR carries no colour.
@@ -105,7 +105,7 @@ int LastDiffering(const std::uint8_t* line, int from, int to, std::uint8_t value
 // ends on the row above while that sends little beyond the changed pixels: each rectangle costs
 // the window about as much as a few dozen pixels.
 std::vector<PixelRect> Gather(const std::vector<PixelRect>& runs) {
-  constexpr long long kSlack = 16;  // pixels
+  constexpr long long kSlack = 4;  // pixels
   struct Growing {
     PixelRect rect;
     long long changed = 0;

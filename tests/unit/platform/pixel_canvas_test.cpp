@@ -261,6 +261,38 @@ TEST(PixelCanvas, DirtyRegionCoversEveryChangeAndLittleMore) {
   EXPECT_LT(Area(dirty, 400, 300), 63 * 63 + 51 * 11 + 30 * 14);
 }
 
+TEST(PixelCanvas, OnlyPixelsThatEndUpDifferentAreFlushed) {
+  Fixture f;
+  f.canvas.SetFillStyle(kFillSolid);
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  f.canvas.TakeDirtyRegion();
+  // The same disc again, and the disc erased and drawn back: nothing to send.
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  EXPECT_TRUE(f.canvas.TakeDirtyRegion().empty());
+  f.canvas.SetFillColor(kBlack);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kBlack);
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  EXPECT_TRUE(f.canvas.TakeDirtyRegion().empty());
+  // Moved by one pixel: only its two edges change, and about that much is sent.
+  const std::vector<Color> before = Picture(f.canvas);
+  f.canvas.SetFillColor(kBlack);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kBlack);
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(201 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  const std::vector<PixelRect> dirty = f.canvas.TakeDirtyRegion();
+  const std::vector<bool> covered = Covered(dirty, 400, 300);
+  const std::vector<Color> after = Picture(f.canvas);
+  long long changed = 0;
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    changed += before[i] != after[i] ? 1 : 0;
+    EXPECT_TRUE(before[i] == after[i] || covered[i]) << i % 400 << "," << i / 400;
+  }
+  EXPECT_GT(changed, 0);
+  EXPECT_LE(Area(dirty, 400, 300), 2 * changed);
+}
+
 TEST(PixelCanvas, UnchangedRingRedrawnFlushesOnlyWhereItWasDamaged) {
   const int width = 1600;
   const int height = 1200;
