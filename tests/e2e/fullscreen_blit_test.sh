@@ -1,5 +1,6 @@
 # What the full-screen window sends to the X server: the whole screen exactly once at start and
-# afterwards only what changes, even with big discs; and the right colours on a 16-bit screen.
+# afterwards only what changes, even with big discs; and the right colours on 16- and 8-bit
+# screens.
 source "$(dirname "$0")/fullscreen_lib.sh"
 e2e_start 1024x768
 
@@ -18,17 +19,22 @@ read -r sent full < <(awk '{ s += $2 * $3; if ($2 * $3 >= 1024 * 768) f++ } END 
 [ "$sent" -ge $((1024 * 768)) ] || fail "only $sent pixels sent: the screen was never sent whole"
 [ "$sent" -lt $((1024 * 768 * 5 / 4)) ] || fail "$sent pixels sent: the screen was sent more than once"
 
-# 16 bits per pixel: the Sun shows in its orange, to the precision of the screen.
-e2e_start 1024x768x16
-start_saver CenterId=4 Zoom=5 Language=2
-colour=""
-for i in $(seq 50); do
-  screenshot "$E2E_TMP/shot16.png"
-  colour=$(pixel "$E2E_TMP/shot16.png" 512 384)
-  awk -v c="$colour" 'BEGIN { split(c, p, " "); exit !(p[1] >= 247 && p[2] >= 90 && p[2] <= 102 && p[3] <= 8) }' &&
-    break
-  sleep 0.1
+# 16 bits per pixel (true colour) and 8 (a colour map): the Sun shows in its orange, to the
+# precision of the screen.
+sun_is_orange() {
+  awk -v c="$1" 'BEGIN { split(c, p, " "); exit !(p[1] >= 247 && p[2] >= 90 && p[2] <= 102 && p[3] <= 8) }'
+}
+for depth in 16 8; do
+  e2e_start "1024x768x$depth"
+  start_saver CenterId=4 Zoom=5 Language=2
+  colour=""
+  for i in $(seq 50); do
+    screenshot "$E2E_TMP/shot$depth.png"
+    colour=$(pixel "$E2E_TMP/shot$depth.png" 512 384)
+    sun_is_orange "$colour" && break
+    sleep 0.1
+  done
+  sun_is_orange "$colour" || fail "the Sun shows as $colour on a $depth-bit screen"
+  [ ! -s "$E2E_TMP/quorvane.err" ] || fail "$depth bits: $(head -c 300 "$E2E_TMP/quorvane.err")"
+  end_saver
 done
-awk -v c="$colour" 'BEGIN { split(c, p, " "); exit !(p[1] >= 247 && p[2] >= 90 && p[2] <= 102 && p[3] <= 8) }' ||
-  fail "the Sun shows as $colour on a 16-bit screen"
-end_saver
