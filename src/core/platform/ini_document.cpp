@@ -309,19 +309,22 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
       break;
     }
   }
+  const std::size_t at = afterSection.value_or(lines_.size());
+  // New lines end as the line before them does: a different end could join with a neighbour's
+  // ("\r" then "\n") and swallow a line.
+  if (at > 0 && lines_[at - 1].terminator.empty()) {
+    lines_[at - 1].terminator = newline;
+  }
+  const std::string end = at > 0 ? lines_[at - 1].terminator : newline;
   std::vector<Line> added;
   if (!afterSection) {
-    afterSection = lines_.size();
     if (!lines_.empty() && !Trimmed(lines_.back().text).empty()) {
-      added.push_back({{}, newline});  // a blank line between sections
+      added.push_back({{}, end});  // a blank line between sections
     }
-    added.push_back({'[' + std::string(section) + ']', newline});
+    added.push_back({'[' + std::string(section) + ']', end});
   }
-  added.push_back({std::move(entry), newline});
-  if (*afterSection > 0 && lines_[*afterSection - 1].terminator.empty()) {
-    lines_[*afterSection - 1].terminator = newline;
-  }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*afterSection),
+  added.push_back({std::move(entry), end});
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
                 std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
 }
 

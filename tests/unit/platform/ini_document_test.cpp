@@ -51,6 +51,16 @@ TEST(IniDocumentTest, SettingValuesChangesOnlyTheirOwnLines) {
   EXPECT_EQ(IniDocument(after).Value("Config", "Other"), "@Variant(\0\0\0\x7f)"s);
 }
 
+TEST(IniDocumentTest, AddedLinesNeverJoinTheirNeighbours) {
+  // A line ending in a lone CR followed by one starting with LF would read as one line end.
+  IniDocument appended("[UpdateInfo]\nA=1\r");
+  appended.SetValue("Config", "Zoom", "1");
+  EXPECT_EQ(appended.Bytes(), "[UpdateInfo]\nA=1\r\r[Config]\rZoom=1\r");
+  IniDocument inserted("x\r[Config]\r\nA=1\r\n\n[B]");
+  inserted.SetValue("Config", "Zoom", "1");
+  EXPECT_EQ(inserted.Bytes(), "x\r[Config]\r\nA=1\r\nZoom=1\r\n\n[B]");
+}
+
 TEST(IniDocumentTest, StoredFormsReadAsTheyAlwaysHave) {
   const struct {
     const char* stored;
