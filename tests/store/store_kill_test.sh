@@ -16,5 +16,12 @@ for round in $(seq 1 25); do
   shape "$store" | cmp -s - "$scratch/expected/shape" || fail "round $round: $(cat "$store")"
   grep -qx 'Zoom=[0-9]*' "$store" || fail "round $round: no saved value in $(cat "$store")"
 done
+# A kill between naming the new file and renaming it over the store leaves that file behind; it
+# must be a whole copy, never a part.
+for copy in "$scratch"/store/Quorvane.ini.??????; do
+  [ -e "$copy" ] || continue
+  shape "$copy" | cmp -s - "$scratch/expected/shape" || fail "partial copy left: $(cat "$copy")"
+  rm "$copy"
+done
 check_no_leftovers "killed saves"
 echo "PASS"
