@@ -1,6 +1,6 @@
 // Preloaded into a process, makes one file-system call on the settings store fail, as a full
-// disk or a failing device would: QUORVANE_FAULT="<call>:<n>" fails the n-th open, write, fsync,
-// rename or close on a path that contains QUORVANE_FAULT_PATH, and says so on stderr.
+// disk or a failing device would: QUORVANE_FAULT="<call>:<n>" fails the n-th open, write, fdatasync
+// ("fsync"), rename or close on a path that contains QUORVANE_FAULT_PATH, and says so on stderr.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -48,12 +48,12 @@ Function Next(const char* name) {
   return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
 }
 
-int OpenWith(const char* name, int dirFd, const char* path, int flags, mode_t mode) {
+int Open(const char* name, const char* path, int flags, mode_t mode) {
   if (OnStore(path) && Fails("open")) {
     errno = EIO;
     return -1;
   }
-  return Next<int (*)(int, const char*, int, ...)>(name)(dirFd, path, flags, mode);
+  return Next<int (*)(const char*, int, ...)>(name)(path, flags, mode);
 }
 
 }  // namespace
@@ -63,33 +63,17 @@ extern "C" {
 int open(const char* path, int flags, ...) {
   va_list args;
   va_start(args, flags);
-  const auto mode = static_cast<mode_t>(va_arg(args, int));
+  const auto mode = static_cast<mode_t>(va_arg(args, int));  // only meaningful when creating
   va_end(args);
-  return OpenWith("openat", AT_FDCWD, path, flags, mode);
+  return Open("open", path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...) {
   va_list args;
   va_start(args, flags);
-  const auto mode = static_cast<mode_t>(va_arg(args, int));
+  const auto mode = static_cast<mode_t>(va_arg(args, int));  // only meaningful when creating
   va_end(args);
-  return OpenWith("openat64", AT_FDCWD, path, flags, mode);
-}
-
-int openat(int dirFd, const char* path, int flags, ...) {
-  va_list args;
-  va_start(args, flags);
-  const auto mode = static_cast<mode_t>(va_arg(args, int));
-  va_end(args);
-  return OpenWith("openat", dirFd, path, flags, mode);
-}
-
-int openat64(int dirFd, const char* path, int flags, ...) {
-  va_list args;
-  va_start(args, flags);
-  const auto mode = static_cast<mode_t>(va_arg(args, int));
-  va_end(args);
-  return OpenWith("openat64", dirFd, path, flags, mode);
+  return Open("open64", path, flags, mode);
 }
 
 ssize_t write(int fd, const void* data, size_t size) {
@@ -98,14 +82,6 @@ ssize_t write(int fd, const void* data, size_t size) {
     return -1;
   }
   return Next<ssize_t (*)(int, const void*, size_t)>("write")(fd, data, size);
-}
-
-int fsync(int fd) {
-  if (OnStore(fd) && Fails("fsync")) {
-    errno = EIO;
-    return -1;
-  }
-  return Next<int (*)(int)>("fsync")(fd);
 }
 
 int fdatasync(int fd) {
@@ -122,23 +98,6 @@ int rename(const char* from, const char* to) {
     return -1;
   }
   return Next<int (*)(const char*, const char*)>("rename")(from, to);
-}
-
-int renameat(int fromDir, const char* from, int toDir, const char* to) {
-  if (OnStore(to) && Fails("rename")) {
-    errno = EIO;
-    return -1;
-  }
-  return Next<int (*)(int, const char*, int, const char*)>("renameat")(fromDir, from, toDir, to);
-}
-
-int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
-  if (OnStore(to) && Fails("rename")) {
-    errno = EIO;
-    return -1;
-  }
-  return Next<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(fromDir, from,
-                                                                                  toDir, to, flags);
 }
 
 // Linux releases the descriptor even when close reports an error.
