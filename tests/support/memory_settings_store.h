@@ -14,7 +14,6 @@ class MemorySettingsStore : public SettingsStore {
   std::map<std::pair<std::string, std::string>, std::string> values;
   bool writable = true;
   int syncCount = 0;
-  int writeCount = 0;
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const override {
     const auto found = values.find({std::string(section), std::string(key)});
@@ -24,7 +23,6 @@ class MemorySettingsStore : public SettingsStore {
     return found->second;
   }
   void SetValue(std::string_view section, std::string_view key, std::string_view text) override {
-    ++writeCount;
     if (writable) {
       values[{std::string(section), std::string(key)}] = std::string(text);
     }

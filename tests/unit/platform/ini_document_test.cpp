@@ -61,34 +61,6 @@ TEST(IniDocumentTest, AddedLinesNeverJoinTheirNeighbours) {
   EXPECT_EQ(inserted.Bytes(), "x\r[Config]\r\nA=1\r\nZoom=1\r\n\n[B]");
 }
 
-TEST(IniDocumentTest, StoredFormsReadAsTheyAlwaysHave) {
-  const struct {
-    const char* stored;
-    std::optional<std::string> text;
-  } cases[] = {
-      {"5.0", "5.0"},
-      {"  5.0  ", "5.0"},
-      {"\"2,5\"", "2,5"},
-      {"2 , 5", "2,5"},
-      {"\"  7 \"", "  7 "},
-      {"5 ; comment", "5"},
-      {"\\\"7\\\"", "\"7\""},
-      {"a\\tb\\\\c", "a\tb\\c"},
-      {"\\x41\\101\\x5730\\x7403", "AA\xE5\x9C\xB0\xE7\x90\x83"},
-      {"@String(3)", "3"},
-      {"@ByteArray(4)", "4"},
-      {"@@Variant(1)", "@Variant(1)"},
-      {"@Invalid()", std::nullopt},
-      {"", ""},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(IniDocument("[Config]\nZoom="s + c.stored).Value("Config", "Zoom"), c.text)
-        << c.stored;
-  }
-  EXPECT_EQ(IniDocument("Zoom=1\n[Other]\nZoom=2\n").Value("Config", "Zoom"), std::nullopt);
-  EXPECT_EQ(IniDocument("[ Config ]\n  Zoom = 3\n").Value("Config", "Zoom"), "3");
-}
-
 TEST(IniDocumentTest, EveryTextReadsBackAsSet) {
   for (const std::string& text :
        {""s, " 7 "s, "2,5"s, "a;b=c"s, "@Invalid()"s, "@String(x)"s, "@"s, "\"q\""s, "back\\"s,

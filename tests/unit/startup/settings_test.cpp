@@ -136,19 +136,6 @@ TEST(WriteVersionInfoTest, WritesThePathAndTheProgramsVersionOnly) {
   EXPECT_EQ(store.syncCount, 1);
 }
 
-TEST(WriteVersionInfoTest, WritesOnlyWhatIsOutOfDate) {
-  MemorySettingsStore store;
-  store.values[{"UpdateInfo", "ApplicationPath"}] = "/opt/quorvane/bin";
-  store.values[{"UpdateInfo", "CurrentVersion"}] = "1.00.0000";
-  WriteVersionInfo(store, "/opt/quorvane/bin");
-  EXPECT_EQ(store.writeCount, 1);
-  EXPECT_EQ((store.values[{"UpdateInfo", "CurrentVersion"}]), "1.01.0000");
-  EXPECT_EQ(store.syncCount, 1);
-  WriteVersionInfo(store, "/opt/quorvane/bin");
-  EXPECT_EQ(store.writeCount, 1);
-  EXPECT_EQ(store.syncCount, 1);
-}
-
 TEST(WriteVersionInfoTest, AStoreThatCannotBeWrittenIsNotFatal) {
   MemorySettingsStore store;
   store.writable = false;
