@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that building, running and testing need, when missing.
+# Installs the Debian/Ubuntu packages that building, running and testing need, when missing,
+# together with any further packages named as arguments.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick twm
   fonts-noto-cjk fonts-liberation fonts-dejavu-core
+  "$@"
 )
 
 missing=()
