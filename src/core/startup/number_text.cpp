@@ -21,6 +21,8 @@ bool IsDigit(char c) {
 // place of its first significant digit plus its exponent is positive.
 bool OutOfRangeIsHuge(std::string_view number) {
   const auto e = number.find_first_of("eE");
+  // Exponents are held within a bound far beyond any place a text can have, yet safe to add to.
+  constexpr long long kFar = std::numeric_limits<long long>::max() / 2;
   long long exponent = 0;
   if (e != std::string_view::npos) {
     std::string_view digits = number.substr(e + 1);
@@ -29,10 +31,9 @@ bool OutOfRangeIsHuge(std::string_view number) {
     }
     if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec ==
         std::errc::result_out_of_range) {
-      // Far beyond any place a text of this size can have, yet safe to add to.
-      exponent = digits.starts_with('-') ? std::numeric_limits<long long>::min() / 2
-                                         : std::numeric_limits<long long>::max() / 2;
+      exponent = digits.starts_with('-') ? -kFar : kFar;
     }
+    exponent = std::clamp(exponent, -kFar, kFar);
   }
   const std::string_view mantissa = number.substr(0, e);
   const auto point = std::min(mantissa.find('.'), mantissa.size());
