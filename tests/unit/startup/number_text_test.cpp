@@ -66,8 +66,6 @@ TEST(LeadingValueTest, OutOfRangeIsDecidedByTheNumberAlone) {
   EXPECT_EQ(LeadingValue(nines + " e-5"), infinity);
   EXPECT_EQ(LeadingValue("-" + nines + "x1e-5"), -infinity);
   EXPECT_EQ(LeadingValue(tiny), 0);
-  EXPECT_EQ(LeadingValue(tiny + " e+5"), 0);
-  EXPECT_EQ(LeadingValue(tiny + "e400"), 1e-1);
   EXPECT_EQ(LeadingValue("1e99999999999999999999"), infinity);
   EXPECT_EQ(LeadingValue("1e-99999999999999999999"), 0);
   EXPECT_EQ(LeadingValue("1e9223372036854775807"), infinity);  // the largest exponent that fits
