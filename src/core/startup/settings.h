@@ -25,8 +25,14 @@ struct Settings {
 // "1.01.0000" for major 1, minor 1, revision 0.
 std::string VersionText(int major, int minor, int revision);
 
-// Writes the folder of the program file and the version text to [UpdateInfo].
+// Writes the folder of the program file and the version text to [UpdateInfo], when they differ
+// from what is stored.
 void WriteVersionInfo(SettingsStore& store, std::string_view applicationPath);
+
+// The magnification a stored "Zoom" text loads as: a number with "." as the decimal point, or
+// with one decimal comma as the dialog stores it under such a locale. Anything else, and values
+// that are not finite and above zero as a float, give the default 5.
+float ZoomFromStoredText(std::string_view text);
 
 // Reads [Config]. `country` is the English name of the system's country in any letter case; it
 // picks the default language. Values a hand-edited store may hold outside the ranges the dialog
