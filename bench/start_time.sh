@@ -38,8 +38,10 @@ for size in $sizes; do
   done
   saver=$(median <"$E2E_TMP/saver")
   empty=$(median <"$E2E_TMP/empty")
-  printf '%-10s first complete picture %s ms, empty Qt window %s ms, difference %s ms (medians of %d)\n' \
-    "$size" "$saver" "$empty" "$((saver - empty))" "$runs"
+  awk -v size="$size" -v s="$saver" -v e="$empty" -v n="$runs" 'BEGIN {
+    printf "%-10s first complete picture %.1f ms, empty Qt window %.1f ms, difference %.1f ms (medians of %d)\n",
+      size, s, e, s - e, n
+  }'
   kill "$server"
   wait "$server" 2>/dev/null || true
 done
