@@ -12,6 +12,10 @@ namespace {
 // Rings remembered for cheap redraws; a frame redraws at most nine, the rest are leftovers of
 // the load step.
 constexpr std::size_t kMaxRings = 24;
+// Of which discs: redrawn in place only when they stand still, which planets never do.
+constexpr std::size_t kMaxDiscs = 2;
+// Discs smaller than this are redrawn whole: cheaper than tracking them.
+constexpr long long kRememberedDiscArea = 64 * 64;  // pixels of the bounds
 // Beyond this many rectangles a ring's damage is kept as their bounding rectangle.
 constexpr std::size_t kMaxDamageRects = 32;
 // Texts kept rendered: the overlay's three lines and the ten names, with room to spare.
@@ -376,35 +380,50 @@ void PixelCanvas::Circle(float x, float y, float radius, Color color) {
     return;
   }
   const Ellipse ellipse = ToPixels(x, y, radius);
-  if (FillStyle() != kFillSolid) {
-    DrawRing(x, y, radius, color, ellipse);
+  const bool filled = FillStyle() == kFillSolid;
+  const Ring drawn{x, y, radius, color, filled, filled ? FillColor() : 0, ellipse, Bounds(ellipse),
+                   {}};
+  if (filled && drawn.bounds.Area() < kRememberedDiscArea) {
+    const std::uint8_t fill = ColourIndex(FillColor());
+    MarkDamaged(Rasterise(ellipse, ColourIndex(color), &fill, Rect()), nullptr);
     return;
   }
-  const std::uint8_t fill = ColourIndex(FillColor());
-  MarkDamaged(Rasterise(ellipse, ColourIndex(color), &fill, Rect()), nullptr);
+  DrawRing(drawn);
 }
 
-void PixelCanvas::DrawRing(float x, float y, float radius, Color color, const Ellipse& ellipse) {
-  const std::uint8_t outline = ColourIndex(color);
-  const auto same = [&](const Ring& ring) {
-    return ring.x == x && ring.y == y && ring.radius == radius && ring.color == color;
+void PixelCanvas::DrawRing(const Ring& drawn) {
+  const std::uint8_t outline = ColourIndex(drawn.color);
+  const std::uint8_t fill = drawn.filled ? ColourIndex(drawn.fillColor) : 0;
+  const std::uint8_t* interior = drawn.filled ? &fill : nullptr;
+  const auto same = [&drawn](const Ring& ring) {
+    return ring.x == drawn.x && ring.y == drawn.y && ring.radius == drawn.radius &&
+           ring.color == drawn.color && ring.filled == drawn.filled &&
+           ring.fillColor == drawn.fillColor;
   };
   auto found = std::find_if(rings_.begin(), rings_.end(), same);
   if (found == rings_.end()) {
-    if (rings_.size() == kMaxRings) {
+    const auto discs =
+        std::count_if(rings_.begin(), rings_.end(), [](const Ring& ring) { return ring.filled; });
+    if (drawn.filled && static_cast<std::size_t>(discs) >= kMaxDiscs) {
+      // The disc drawn last goes: a disc that stays, like the Sun, is drawn before the moving
+      // ones in every frame.
+      const auto last = std::find_if(rings_.rbegin(), rings_.rend(),
+                                     [](const Ring& ring) { return ring.filled; });
+      rings_.erase(std::next(last).base());
+    } else if (rings_.size() >= kMaxRings) {
       rings_.erase(rings_.begin());
     }
-    rings_.push_back({x, y, radius, color, ellipse, Bounds(ellipse), {}});
-    MarkDamaged(Rasterise(ellipse, outline, nullptr, Rect()), &rings_.back());
+    rings_.push_back(drawn);
+    MarkDamaged(Rasterise(drawn.shape, outline, interior, Rect()), &rings_.back());
     return;
   }
-  // Everywhere else the ring's pixels are still as its last draw left them.
+  // Everywhere else the shape's pixels are still as its last draw left them.
   std::rotate(found, found + 1, rings_.end());
   Ring& ring = rings_.back();
   std::vector<PixelRect> damage;
   damage.swap(ring.damage);
   for (const PixelRect& rect : damage) {
-    MarkDamaged(Rasterise(ellipse, outline, nullptr, rect), &ring);
+    MarkDamaged(Rasterise(ring.shape, outline, interior, rect), &ring);
   }
 }
 
@@ -417,14 +436,14 @@ void PixelCanvas::MarkDamaged(const PixelRect& rect, const Ring* source) {
       continue;
     }
     const Ellipse& shape = ring.shape;
-    // A ring only changes its own outline's pixels.
-    if (source != nullptr &&
+    // A ring only changes its own outline's pixels, and only those of another ring matter.
+    if (source != nullptr && !source->filled && !ring.filled &&
         !OutlinesMayMeet(shape.cx, shape.cy, shape.rx, shape.ry, source->shape.cx, source->shape.cy,
                          source->shape.rx, source->shape.ry)) {
       continue;
     }
     const PixelRect part = PixelRect::Intersected(rect, ring.bounds);
-    if (!TouchesOutline(shape.cx, shape.cy, shape.rx, shape.ry, part)) {
+    if (!ring.filled && !TouchesOutline(shape.cx, shape.cy, shape.rx, shape.ry, part)) {
       continue;
     }
     if (ring.damage.size() == kMaxDamageRects) {

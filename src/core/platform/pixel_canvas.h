@@ -10,8 +10,9 @@
 // The canvas tracks the pixels that changed since the window last took them, so the window sends
 // only those: drawing a colour over pixels that already hold it changes nothing, and a pixel drawn
 // over and then back within one frame (a disc erased and redrawn in place) counts as unchanged. An
-// outline circle redrawn with the same centre, radius and colour is redrawn only where something
-// else changed pixels near its outline since its last draw, which keeps orbit rings cheap.
+// outline circle, or a large disc, redrawn with the same centre, radius and colours is redrawn
+// only where something else changed pixels it covers since its last draw, which keeps orbit rings
+// and a big Sun cheap.
 // Limits: the outline is one pixel wide (draw styles are ignored); fill styles other than solid
 // and transparent are treated as transparent; beyond 256 distinct colours each further colour is
 // drawn in the nearest one already used.
@@ -67,13 +68,15 @@ class PixelCanvas final : public Canvas {
     double ry = 0;
   };
 
-  // An outline circle drawn since the last Clear, with the rectangles other operations dirtied
-  // on or near its outline since it was last drawn.
+  // An outline circle or a large disc drawn since the last Clear, with the rectangles where other
+  // operations changed pixels on or near its outline (inside it, for a disc) since its last draw.
   struct Ring {
     float x = 0;
     float y = 0;
     float radius = 0;
     Color color = 0;
+    bool filled = false;
+    Color fillColor = 0;
     Ellipse shape;
     PixelRect bounds;
     std::vector<PixelRect> damage;
@@ -95,7 +98,8 @@ class PixelCanvas final : public Canvas {
   // Returns the bounds of the pixels that changed.
   PixelRect Rasterise(const Ellipse& ellipse, std::uint8_t outline, const std::uint8_t* fill,
                       const PixelRect& clip);
-  void DrawRing(float x, float y, float radius, Color color, const Ellipse& ellipse);
+  // Draws a remembered shape, or where it was damaged when drawn the same way before.
+  void DrawRing(const Ring& drawn);
   // Sets columns first..last of `row`, clamped to `clip`, to `index`, remembering what the
   // changed pixels held before; widens `changed` by them.
   void FillSpan(int row, double first, double last, const PixelRect& clip, std::uint8_t index,

@@ -293,6 +293,39 @@ TEST(PixelCanvas, OnlyPixelsThatEndUpDifferentAreFlushed) {
   EXPECT_LE(Area(dirty, 400, 300), 2 * changed);
 }
 
+TEST(PixelCanvas, BigDiscRedrawnInPlaceIsRepairedExactlyWhereOthersCutIntoIt) {
+  // A standing Sun with big planets moving over its edge, frame after frame, as at high Zoom.
+  Fixture f;
+  Fixture fresh;
+  f.canvas.SetFillStyle(kFillSolid);
+  for (int frame = 0; frame < 4; ++frame) {
+    f.canvas.SetFillColor(kRed);
+    f.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+    for (int planet = 0; planet < 3; ++planet) {
+      const float x = static_cast<float>(120 + 80 * planet + 5 * frame) * kTwips;
+      f.canvas.SetFillColor(kBlack);
+      f.canvas.Circle(x - 5 * kTwips, 80 * kTwips, 40 * kTwips, kBlack);
+      f.canvas.SetFillColor(kBlue);
+      f.canvas.Circle(x, 80 * kTwips, 40 * kTwips, kBlue);
+    }
+  }
+  f.canvas.TakeDirtyRegion();
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+  fresh.canvas.SetFillStyle(kFillSolid);
+  fresh.canvas.SetFillColor(kRed);
+  fresh.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+  // Where the planets covered it the Sun is whole again; drawn once more, it changes nothing.
+  const std::vector<Color> picture = Picture(f.canvas);
+  const std::vector<Color> sun = Picture(fresh.canvas);
+  for (std::size_t i = 0; i < sun.size(); ++i) {
+    ASSERT_TRUE(sun[i] == kBlack || picture[i] == kRed) << i % 400 << "," << i / 400;
+  }
+  f.canvas.TakeDirtyRegion();
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+  EXPECT_TRUE(f.canvas.TakeDirtyRegion().empty());
+}
+
 TEST(PixelCanvas, UnchangedRingRedrawnFlushesOnlyWhereItWasDamaged) {
   const int width = 1600;
   const int height = 1200;
