@@ -14,7 +14,7 @@ namespace quorvane {
 namespace {
 
 // Pixels converted and sent at a time: a full-screen paint needs no screen-sized copy.
-constexpr int kBandPixels = 64 * 1024;
+constexpr int kBandPixels = 32 * 1024;
 
 // An 8-bit colour component placed in a true-colour mask of any width.
 unsigned long Component(unsigned value, unsigned long mask) {
