@@ -18,6 +18,7 @@
 #include "win32/platform/win32_screen.h"
 #include "win32/platform/win32_system_services.h"
 #include "win32/preview/frm_prev.h"
+#include "win32/settings_dialog/frm_config.h"
 
 namespace {
 
@@ -92,7 +93,20 @@ int Main() {
       }
       return RunMessageLoop();
     }
-    case StartMode::Settings:
+    case StartMode::Settings: {
+      // An owner the host names but that is gone leaves the dialog unowned, centred on screen.
+      HWND owner = reinterpret_cast<HWND>(static_cast<INT_PTR>(DialogOwnerHandle(argumentText)));
+      frmConfig form(modPublic, services.Store(), IsWindow(owner) ? owner : nullptr);
+      form.Show();
+      MSG message;
+      while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!form.PreTranslate(message)) {
+          TranslateMessage(&message);
+          DispatchMessageW(&message);
+        }
+      }
+      return 0;
+    }
     case StartMode::None:
       break;
   }

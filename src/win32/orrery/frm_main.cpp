@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/platform/font_names.h"
 #include "win32/platform/gdi_blit.h"
 #include "win32/platform/gdi_fonts.h"
 #include "win32/platform/gdi_glyph_source.h"

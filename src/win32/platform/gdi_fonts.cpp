@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cwchar>
+#include <string>
+
+#include "win32/platform/wide_text.h"
 
 namespace quorvane {
 
@@ -31,8 +34,10 @@ bool HasFace(HFONT font, const wchar_t* face) {
 
 }  // namespace
 
-HFONT CreateUiFont(const wchar_t* face, double points, int weight, BYTE charset,
+HFONT CreateUiFont(std::string_view faceName, double points, int weight, BYTE charset,
                    float twipsPerPixelY) {
+  const std::wstring wideFace = Widen(faceName);
+  const wchar_t* face = wideFace.c_str();
   // Negative: the character height, without the internal leading, as point sizes mean.
   const int height = -static_cast<int>(std::lround(points * kTwipsPerPoint / twipsPerPixelY));
   HFONT font = MakeFont(face, height, weight, charset);

@@ -4,14 +4,13 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace quorvane {
 
-inline constexpr wchar_t kUiGothic[] = L"MS UI Gothic";
-inline constexpr wchar_t kTimesNewRoman[] = L"Times New Roman";
-
-// A font of `points` at the screen's `twipsPerPixelY`, weight 400 or 700, in `charset`
-// (SHIFTJIS_CHARSET for the Japanese face). The caller deletes it.
-HFONT CreateUiFont(const wchar_t* face, double points, int weight, BYTE charset,
+// A font of the face named in UTF-8, of `points` at the screen's `twipsPerPixelY`, weight 400 or
+// 700, in `charset` (SHIFTJIS_CHARSET for the Japanese face). The caller deletes it.
+HFONT CreateUiFont(std::string_view face, double points, int weight, BYTE charset,
                    float twipsPerPixelY);
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #include "win32/preview/frm_prev.h"
 
+#include "core/platform/font_names.h"
 #include "win32/platform/gdi_blit.h"
 #include "win32/platform/gdi_fonts.h"
 #include "win32/platform/gdi_glyph_source.h"
