@@ -1,12 +1,14 @@
-# A preview without a usable parent: "/p" alone, "/p1234" without a blank (both read as parent 0)
-# and a number that names no window each leave the preview a top-level window at the screen's
-# top-left, without a crash and without a word on standard error.
+# A preview without a parent to live in. "/p" alone and "/p1234" without a blank (both read as
+# parent 0), a negative number and an input-only window leave the preview a top-level window at
+# the screen's top-left. A positive number that names no window may be a pane the host has just
+# destroyed: the preview ends at once. Neither crashes nor says a word on standard error.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/preview_lib.sh"
 e2e_start
 
+start_window "Input only" --input-only >"$E2E_TMP/input-only"
 shot=0
-for args in "/p" "/p1234" "/p 1234" "/p 4194303"; do
+for args in "/p" "/p1234" "/p -7" "/p $(cat "$E2E_TMP/input-only")"; do
   run_quorvane $args
   sleep 1.5
   kill -0 "$QUORVANE_PID" 2>/dev/null || fail "'$args' ended by itself"
@@ -17,6 +19,13 @@ for args in "/p" "/p1234" "/p 1234" "/p 4194303"; do
   [ ! -s "$E2E_TMP/quorvane.err" ] || fail "'$args' wrote: $(cat "$E2E_TMP/quorvane.err")"
   kill "$QUORVANE_PID"
   wait "$QUORVANE_PID" 2>/dev/null || true
+done
+
+for args in "/p 1234" "/p 4194303"; do
+  run_quorvane $args
+  wait_exit "$QUORVANE_PID" 5 >/dev/null
+  [ "$EXIT_STATUS" = 0 ] || fail "'$args' exited with $EXIT_STATUS"
+  [ ! -s "$E2E_TMP/quorvane.err" ] || fail "'$args' wrote: $(cat "$E2E_TMP/quorvane.err")"
 done
 
 echo "preview unattached: all checks passed"

@@ -1,7 +1,7 @@
 // A plain X window for the end-to-end tests: a stand-in for another instance's window or for the
 // host's preview pane. Prints its window id in decimal on standard output, then stays until it is
-// killed or receives a ClientMessage.
-//   x11_test_window [--title TEXT] [--size WxH] [--unmapped]
+// killed or receives a ClientMessage. An input-only window is one nothing can be drawn in.
+//   x11_test_window [--title TEXT] [--size WxH] [--unmapped] [--input-only]
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
   unsigned int width = 200;
   unsigned int height = 150;
   bool mapped = true;
+  bool inputOnly = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--title") == 0 && i + 1 < argc) {
       title = argv[++i];
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
       std::sscanf(argv[++i], "%ux%u", &width, &height);
     } else if (std::strcmp(argv[i], "--unmapped") == 0) {
       mapped = false;
+    } else if (std::strcmp(argv[i], "--input-only") == 0) {
+      inputOnly = true;
     }
   }
   Display* display = XOpenDisplay(nullptr);
@@ -31,8 +34,10 @@ int main(int argc, char** argv) {
   }
   const int screen = DefaultScreen(display);
   const Window window =
-      XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
-                          BlackPixel(display, screen), WhitePixel(display, screen));
+      inputOnly ? XCreateWindow(display, RootWindow(display, screen), 0, 0, width, height, 0, 0,
+                                InputOnly, CopyFromParent, 0, nullptr)
+                : XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
+                                      BlackPixel(display, screen), WhitePixel(display, screen));
   const auto* text = reinterpret_cast<const unsigned char*>(title.c_str());
   const int length = static_cast<int>(title.size());
   XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),

@@ -18,9 +18,6 @@ int RecordError(Display*, XErrorEvent*) {
 }  // namespace
 
 std::unique_ptr<ForeignWindowWatch> ForeignWindowWatch::Start(unsigned long windowId) {
-  if (windowId == 0) {
-    return nullptr;
-  }
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     return nullptr;
@@ -30,20 +27,17 @@ std::unique_ptr<ForeignWindowWatch> ForeignWindowWatch::Start(unsigned long wind
   // Selecting first means a destruction right after the check still arrives as an event.
   XSelectInput(display, windowId, StructureNotifyMask);
   XWindowAttributes attributes;
-  // An input-only window cannot hold a drawing window.
-  const bool exists = XGetWindowAttributes(display, windowId, &attributes) != 0 &&
-                      attributes.c_class == InputOutput;
+  const bool exists = XGetWindowAttributes(display, windowId, &attributes) != 0;
   XSync(display, False);
   XSetErrorHandler(previousHandler);
-  if (!exists || badWindow) {
-    XCloseDisplay(display);
-    return nullptr;
-  }
-  return std::unique_ptr<ForeignWindowWatch>(new ForeignWindowWatch(display, windowId));
+  const bool gone = !exists || badWindow;
+  return std::unique_ptr<ForeignWindowWatch>(
+      new ForeignWindowWatch(display, windowId, gone, !gone && attributes.c_class == InputOutput));
 }
 
-ForeignWindowWatch::ForeignWindowWatch(Display* display, unsigned long windowId)
-    : display_(display), windowId_(windowId) {}
+ForeignWindowWatch::ForeignWindowWatch(Display* display, unsigned long windowId, bool gone,
+                                       bool canHoldWindows)
+    : display_(display), windowId_(windowId), gone_(gone), canHoldWindows_(canHoldWindows) {}
 
 ForeignWindowWatch::~ForeignWindowWatch() {
   XCloseDisplay(display_);

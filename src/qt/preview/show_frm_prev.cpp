@@ -1,12 +1,14 @@
-// Shows the preview and attaches it to the host's window. A parent that is 0 or names no window
-// leaves the preview a top-level window at the screen's top-left. Once attached, the preview
-// ends with its parent: the host destroys the pane, or its owner exits.
+// Shows the preview and attaches it to the host's window. A parent of 0, a negative one or an
+// input-only window leaves the preview a top-level window at the screen's top-left. A parent that
+// is gone before the preview is in it ends the program, as does its going later: the host
+// destroys the pane, or its owner exits.
 #include <QSocketNotifier>
 #include <QWindow>
 #include <memory>
 
 #include "qt/platform/foreign_window.h"
 #include "qt/platform/qt_system_services.h"
+#include "qt/platform/window_error_filter.h"
 #include "qt/preview/frm_prev.h"
 #include "qt/preview/show_frm_prev.h"
 
@@ -27,19 +29,25 @@ void EndWithParent(std::unique_ptr<ForeignWindowWatch> watch, QObject* owner) {
 }  // namespace
 
 void ShowFrmPrev(ModPublic& modPublic, std::int32_t parentHandle) {
-  auto* form = new frmPrev(modPublic);
-  form->Show();
-  // Only a window that exists is adopted: X errors about a missing one would reach stderr.
+  // Watched from before the check that it exists, so that it cannot go unnoticed at any point.
   auto watch = parentHandle > 0
                    ? ForeignWindowWatch::Start(static_cast<unsigned long>(parentHandle))
                    : nullptr;
+  // A number that names no window cannot be told from a pane the host has just destroyed.
+  if (watch != nullptr && watch->Gone()) {
+    EndProgramAtOnce();
+  }
+  if (watch != nullptr && !watch->CanHoldWindows()) {
+    watch.reset();
+  }
+  auto* form = new frmPrev(modPublic);
+  form->Show();
   if (watch != nullptr) {
-    QWindow* foreign = QWindow::fromWinId(static_cast<WId>(parentHandle));
-    form->windowHandle()->setParent(foreign);
-    // The window may already be gone, its DestroyNotify read while the watch started.
-    if (watch->Gone()) {
-      EndProgramAtOnce();
-    }
+    // From here the parent may go at any moment, taking the preview's window with it: Qt's
+    // errors about either are expected, and the watch's DestroyNotify ends the program.
+    const auto parent = static_cast<WId>(parentHandle);
+    new WindowErrorFilter({parent, form->winId()}, form);
+    form->windowHandle()->setParent(QWindow::fromWinId(parent));
     EndWithParent(std::move(watch), form);
   }
   form->move(0, 0);
