@@ -11,7 +11,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
+#include "qt/platform/qt_glyph_source.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/platform/x11_blit.h"
 
@@ -20,6 +22,7 @@ namespace quorvane {
 namespace {
 
 constexpr int kTimerInterval = 100;  // ms
+constexpr Color kBlack = 0;
 
 QRect PrimaryScreenRect() {
   return QGuiApplication::primaryScreen()->geometry();
@@ -36,8 +39,10 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
       paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
       modPublic_(modPublic),
       screen_(screen),
-      canvas_(PrimaryScreenRect().size(), screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
-              WindowFont()),
+      canvas_(PrimaryScreenRect().width(), PrimaryScreenRect().height(), screen.TwipsPerPixelX,
+              screen.TwipsPerPixelY, kBlack,
+              std::make_unique<QtGlyphSource>(WindowFont(), screen.TwipsPerPixelX,
+                                              screen.TwipsPerPixelY)),
       scene_(modPublic, canvas_, screen_, *this),
       txtDummy(new QLineEdit(this)),
       Timer1(new QTimer(this)) {
@@ -94,7 +99,7 @@ void frmMain::Timer1_Timer() {
     scene_.AutoChangeFocus();
   }
   scene_.DrawFrame();
-  update(canvas_.TakeDirtyRegion());
+  update(ToQRegion(canvas_.TakeDirtyRegion()));
 }
 
 void frmMain::Form_KeyDown() {
@@ -133,12 +138,13 @@ QPaintEngine* frmMain::paintEngine() const {
 
 void frmMain::paintEvent(QPaintEvent* event) {
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_.Image(), event->region());
+    BlitToWindow(winId(), canvas_, event->region());
     return;
   }
   QPainter painter(this);
+  const QImage image = CanvasImage(canvas_);
   for (const QRect& rect : event->region()) {
-    painter.drawImage(rect.topLeft(), canvas_.Image().copy(rect));
+    painter.drawImage(rect.topLeft(), image.copy(rect));
   }
 }
 

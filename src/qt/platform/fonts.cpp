@@ -11,8 +11,8 @@ void InstallFontSubstitutions() {
                              {"Liberation Serif", "DejaVu Serif", "Noto Serif"});
 }
 
-QFont MakeFont(const char* family, double pointSize, QFont::Weight weight) {
-  QFont font(QString::fromLatin1(family));
+QFont MakeFont(std::string_view family, double pointSize, QFont::Weight weight) {
+  QFont font(QString::fromLatin1(family.data(), static_cast<qsizetype>(family.size())));
   font.setPointSizeF(pointSize);
   font.setWeight(weight);
   return font;
