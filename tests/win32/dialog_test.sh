@@ -24,6 +24,11 @@ wait_until 20 window_shown '^Error$' || fail "no message for 100.0"
 xdotool key Return
 wait_until 10 eval '! window_shown "^Error\$"' || fail "the message stays"
 kill -0 "$QV_PID" || fail "the dialog ended after a rejected magnification"
+# Alt+M leads into txtZoom; Tab would leave it, and is refused the same way.
+xdotool key alt+m Tab
+wait_until 20 window_shown '^Error$' || fail "no message when Tab leaves txtZoom"
+xdotool key Return
+wait_until 10 eval '! window_shown "^Error\$"' || fail "the message stays"
 xdotool key Escape
 wait_exit "$QV_PID"
 [ "$(config_value Zoom)" = 100 ] && [ -z "$(config_value CenterId)" ] ||

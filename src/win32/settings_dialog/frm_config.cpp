@@ -274,8 +274,16 @@ LRESULT frmConfig::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
-    case DM_GETDEFID:
+    case DM_GETDEFID: {
+      // Enter clicks the push button that has the focus, OK otherwise.
+      const HWND focus = GetFocus();
+      for (const ControlId button : {ControlId::cmdCancel, ControlId::cmdSubmit}) {
+        if (focus == Control(button)) {
+          return MAKELRESULT(CommandId(button), DC_HASDEFID);
+        }
+      }
       return MAKELRESULT(IDOK, DC_HASDEFID);
+    }
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       if (reinterpret_cast<HWND>(lParam) == Control(ControlId::labCopyright)) {
