@@ -1,79 +1,44 @@
-// The entry point: refuses to start beside an open full-screen window or settings dialog, prepares
-// the shared values and shows the one window the command line asks for.
-#include <chrono>
-#include <cmath>
+// The entry point: wires the system services, runs the start-up sequence and shows the one window
+// it chose, or ends with its status and message.
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "core/startup/command_line.h"
-#include "core/startup/mod_public.h"
+#include "core/startup/start_up.h"
 #include "qt/orrery/show_frm_main.h"
 #include "qt/platform/application.h"
-#include "qt/platform/ini_settings_store.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/preview/show_frm_prev.h"
 #include "qt/settings_dialog/show_frm_config.h"
 
-namespace {
-
-using namespace quorvane;
-
-int Main(int argc, char** argv) {
-  // Both searches are always made.
-  const bool fullScreenOpen = TopLevelWindowExists(MainTitle);
-  const bool dialogOpen = TopLevelWindowExists(kConfigTitle);
-  if (fullScreenOpen || dialogOpen) {
-    return 0;
-  }
-
-  ModPublic modPublic;
-  std::mt19937_64 generator(
-      static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-  modPublic.Rnd = [&generator] { return std::generate_canonical<double, 53>(generator); };
-
+int main(int argc, char** argv) {
+  using namespace quorvane;
+  // Lives as long as the process: it holds the instance lock and the settings store.
+  QtSystemServices services;
   const std::string argumentText = ArgumentText(std::vector<std::string>(argv + 1, argv + argc));
-  const StartDecision decision = DecideStart(argumentText);
-
-  modPublic.Pi = 4 * std::atan(1.0);
-
-  IniSettingsStore store;
-  WriteVersionInfo(store, ExecutableFolder());
-  modPublic.settings = LoadSettings(store, SystemCountryName());
-  InitBodies(modPublic.Bodies);
-
-  switch (decision.mode) {
+  StartPlan plan = StartUp(argumentText, services);
+  if (!plan.message.empty()) {
+    std::fprintf(stderr, "%s\n", plan.message.c_str());
+  }
+  switch (plan.mode) {
     case StartMode::FullScreen: {
       Application application(argc, argv);
-      ShowFrmMain(modPublic);
+      ShowFrmMain(plan.modPublic);
       return application.Exec();
     }
     case StartMode::Settings: {
       Application application(argc, argv);
-      ShowFrmConfig(modPublic, store);
+      ShowFrmConfig(plan.modPublic, services.Store());
       return application.Exec();
     }
     case StartMode::Preview: {
-      if (decision.handleOverflow) {
-        std::fprintf(stderr,
-                     "quorvane: overflow: the preview window handle in \"%s\" is out of range\n",
-                     argumentText.c_str());
-        return 2;
-      }
       Application::PreferSocketImageTransfer();
       Application application(argc, argv);
-      ShowFrmPrev(modPublic, decision.parentHandle);
+      ShowFrmPrev(plan.modPublic, plan.parentHandle);
       return application.Exec();
     }
     case StartMode::None:
       break;
   }
-  return 0;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  return Main(argc, argv);
+  return plan.exitStatus;
 }

@@ -1,18 +1,13 @@
-// The entry point of Quorvane.scr: refuses to start beside an open full-screen window or settings
-// dialog, prepares the shared values and shows the one window the host's command line asks for.
+// The entry point of Quorvane.scr: wires the system services, runs the start-up sequence on the
+// host's command line and shows the one window it chose, or ends with its status and message.
 #include <windows.h>
 
 #include <shellapi.h>
 
-#include <chrono>
-#include <cmath>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "core/startup/command_line.h"
-#include "core/startup/mod_public.h"
-#include "core/startup/number_text.h"
+#include "core/startup/start_up.h"
 #include "win32/orrery/frm_main.h"
 #include "win32/platform/wide_text.h"
 #include "win32/platform/win32_screen.h"
@@ -36,85 +31,58 @@ std::string CommandLineArgumentText() {
   return ArgumentText(texts);
 }
 
-int RunMessageLoop() {
+HWND ToHandle(std::int32_t handle) {
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(handle));
+}
+
+// Runs until the window posts WM_QUIT; `preTranslate` sees each message first.
+template <typename PreTranslate>
+int RunMessageLoop(PreTranslate preTranslate) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!preTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
   }
   return 0;
 }
 
-int Main() {
-  Win32SystemServices services;
-  // Both searches are always made.
-  const bool fullScreenOpen = services.TopLevelWindowExists(MainTitle);
-  const bool dialogOpen = services.TopLevelWindowExists(kConfigTitle);
-  if (fullScreenOpen || dialogOpen) {
-    return 0;
-  }
-
-  const std::string argumentText = HostArgumentText(CommandLineArgumentText());
-  const StartDecision decision = DecideStart(argumentText);
-  if (decision.mode != StartMode::None &&
-      !services.AcquireInstanceLock(decision.mode != StartMode::Preview)) {
-    return 0;
-  }
-
-  ModPublic modPublic;
-  std::uint64_t seed =
-      static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-  if (const auto testSeed = services.EnvironmentVariable("QUORVANE_TEST_SEED")) {
-    seed = static_cast<std::uint64_t>(std::stoull(*testSeed));
-  }
-  std::mt19937_64 generator(seed);
-  modPublic.Rnd = [&generator] { return std::generate_canonical<double, 53>(generator); };
-  modPublic.Pi = 4 * std::atan(1.0);
-
-  WriteVersionInfo(services.Store(), services.ExecutableFolder());
-  modPublic.settings = LoadSettings(services.Store(), services.SystemCountryName());
-  InitBodies(modPublic.Bodies);
-
-  switch (decision.mode) {
-    case StartMode::FullScreen: {
-      frmMain form(modPublic, PrimaryScreenMetrics());
-      form.Show();
-      return RunMessageLoop();
-    }
-    case StartMode::Preview: {
-      if (decision.handleOverflow) {
-        return 0;
-      }
-      // A handle that names no window: the host's pane is already gone.
-      const auto parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(decision.parentHandle));
-      frmPrev form(modPublic, parent);
-      if (form.Handle() == nullptr) {
-        return 0;
-      }
-      return RunMessageLoop();
-    }
-    case StartMode::Settings: {
-      // An owner the host names but that is gone leaves the dialog unowned, centred on screen.
-      HWND owner = reinterpret_cast<HWND>(static_cast<INT_PTR>(DialogOwnerHandle(argumentText)));
-      frmConfig form(modPublic, services.Store(), IsWindow(owner) ? owner : nullptr);
-      form.Show();
-      MSG message;
-      while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!form.PreTranslate(message)) {
-          TranslateMessage(&message);
-          DispatchMessageW(&message);
-        }
-      }
-      return 0;
-    }
-    case StartMode::None:
-      break;
-  }
-  return 0;
+int RunMessageLoop() {
+  return RunMessageLoop([](MSG&) { return false; });
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  return Main();
+  // Lives as long as the process: it holds the instance lock and the settings store.
+  Win32SystemServices services;
+  const std::string argumentText = HostArgumentText(CommandLineArgumentText());
+  StartPlan plan = StartUp(argumentText, services);
+  if (!plan.message.empty()) {
+    // A GUI program has no console to write to.
+    MessageBoxW(nullptr, Widen(plan.message).c_str(), L"Quorvane", MB_OK | MB_ICONERROR);
+  }
+  switch (plan.mode) {
+    case StartMode::FullScreen: {
+      frmMain form(plan.modPublic, PrimaryScreenMetrics());
+      form.Show();
+      return RunMessageLoop();
+    }
+    case StartMode::Settings: {
+      // An owner the host names but that is gone leaves the dialog unowned, centred on screen.
+      const HWND owner = ToHandle(DialogOwnerHandle(argumentText));
+      frmConfig form(plan.modPublic, services.Store(), IsWindow(owner) ? owner : nullptr);
+      form.Show();
+      return RunMessageLoop([&form](MSG& message) { return form.PreTranslate(message); });
+    }
+    case StartMode::Preview: {
+      // A pane that is already gone ends the preview at once.
+      frmPrev form(plan.modPublic, ToHandle(plan.parentHandle));
+      return form.Handle() != nullptr ? RunMessageLoop() : 0;
+    }
+    case StartMode::None:
+      break;
+  }
+  return plan.exitStatus;
 }

@@ -116,7 +116,7 @@ TEST(FrmPrevTest, DrawsSunRingAndPlanetOnNavy) {
   // The ring, 45 pixels left of the centre, and the planet at its design place (1875, 885 twips).
   bool ringFound = false;
   for (int x = 30; x <= 35; ++x) {
-    ringFound |= picture.Pixel(x, 57) == kRingColor;
+    ringFound |= picture.Pixel(x, 57) == kOrbitGrey;
   }
   EXPECT_TRUE(ringFound);
   EXPECT_EQ(picture.Pixel(125 + 6, 59 + 5), kPlanetColor);

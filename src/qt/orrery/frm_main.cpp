@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "core/platform/color.h"
+#include "core/platform/tick_interval.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_glyph_source.h"
@@ -20,9 +22,6 @@
 namespace quorvane {
 
 namespace {
-
-constexpr int kTimerInterval = 100;  // ms
-constexpr Color kBlack = 0;
 
 QRect PrimaryScreenRect() {
   return QGuiApplication::primaryScreen()->geometry();
@@ -37,7 +36,6 @@ QFont WindowFont() {
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
       paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
-      modPublic_(modPublic),
       screen_(screen),
       canvas_(PrimaryScreenRect().width(), PrimaryScreenRect().height(), screen.TwipsPerPixelX,
               screen.TwipsPerPixelY, kBlack,
@@ -68,7 +66,7 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   txtDummy->setFocus();
 
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(kTimerInterval);
+  Timer1->setInterval(kTickInterval);
   connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
   // Key preview: every key typed into this window passes here before reaching txtDummy.
@@ -85,20 +83,11 @@ void frmMain::Form_Load() {
   const float width = screen_.Width;
   const float height = screen_.Height;
   txtDummy->move(screen_.PixelsX(2.0 * width), screen_.PixelsY(2.0 * height));
-  scene_.ComputeGeometry();
-  scene_.PrintInfo();
-  scene_.DrawSun();
-  scene_.PlaceBodies();
-  scene_.CursorPos = GetCursorPos();
-  SetTimerEnabled(true);
-  SetScreenSaverActive(true);
+  scene_.Load();
 }
 
 void frmMain::Timer1_Timer() {
-  if (modPublic_.settings.AutoChange != 0) {
-    scene_.AutoChangeFocus();
-  }
-  scene_.DrawFrame();
+  scene_.Tick();
   update(ToQRegion(canvas_.TakeDirtyRegion()));
 }
 
@@ -111,7 +100,7 @@ void frmMain::Form_MouseDown() {
 }
 
 void frmMain::Form_Unload() {
-  SetScreenSaverActive(false);
+  scene_.Unload();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -171,6 +160,10 @@ void frmMain::SetTimerEnabled(bool enabled) {
   } else {
     Timer1->stop();
   }
+}
+
+void frmMain::SetScreenSaverActive(bool active) {
+  quorvane::SetScreenSaverActive(active);
 }
 
 }  // namespace quorvane

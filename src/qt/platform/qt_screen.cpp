@@ -7,7 +7,6 @@
 namespace quorvane {
 
 ScreenMetrics PrimaryScreenMetrics() {
-  constexpr double kTwipsPerInch = 1440;
   const QScreen* screen = QGuiApplication::primaryScreen();
   ScreenMetrics metrics;
   if (screen == nullptr) {

@@ -17,7 +17,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuorvaneMain";
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimerInterval = 100;  // ms
-constexpr Color kBlack = 0;
 
 RECT VirtualScreen() {
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -39,8 +38,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
 }  // namespace
 
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
-    : modPublic_(modPublic),
-      screen_(screen),
+    : screen_(screen),
       virtualScreen_(VirtualScreen()),
       canvas_(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), screen.TwipsPerPixelX,
               screen.TwipsPerPixelY, kBlack,
@@ -65,28 +63,19 @@ void frmMain::Show() {
 }
 
 void frmMain::Form_Load() {
-  scene_.ComputeGeometry();
-  scene_.PrintInfo();
-  scene_.DrawSun();
-  scene_.PlaceBodies();
-  scene_.CursorPos = CursorPosition();
-  SetTimerEnabled(true);
-  SetScreenSaverRunning(true);
+  scene_.Load();
   canvas_.TakeDirtyRegion();  // the first paint shows the whole canvas
 }
 
 void frmMain::Timer1_Timer() {
-  if (modPublic_.settings.AutoChange != 0) {
-    scene_.AutoChangeFocus();
-  }
-  scene_.DrawFrame();
+  scene_.Tick();
   HDC dc = GetDC(window_);
   BlitCanvas(dc, canvas_, canvas_.TakeDirtyRegion(), -virtualScreen_.left, -virtualScreen_.top);
   ReleaseDC(window_, dc);
 }
 
 void frmMain::Form_Unload() {
-  SetScreenSaverRunning(false);
+  scene_.Unload();
 }
 
 void frmMain::Paint() {
@@ -159,6 +148,10 @@ CursorPoint frmMain::CursorPosition() {
 
 void frmMain::EndProgram() {
   EndProgramAtOnce();
+}
+
+void frmMain::SetScreenSaverActive(bool active) {
+  SetScreenSaverRunning(active);
 }
 
 void frmMain::SetTimerEnabled(bool enabled) {

@@ -35,8 +35,8 @@ class frmMain final : private OrreryHost {
   CursorPoint CursorPosition() override;
   void EndProgram() override;
   void SetTimerEnabled(bool enabled) override;
+  void SetScreenSaverActive(bool active) override;
 
-  ModPublic& modPublic_;
   const ScreenMetrics screen_;
   RECT virtualScreen_;  // the window, in screen pixels
   PixelCanvas canvas_;

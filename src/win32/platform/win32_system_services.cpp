@@ -55,7 +55,7 @@ std::optional<std::string> Win32SystemServices::EnvironmentVariable(std::string_
   return Narrow(value);
 }
 
-bool Win32SystemServices::AcquireInstanceLock(bool exclusive) {
+bool Win32SystemServices::AcquireInstanceLock(InstanceLock kind) {
   // Ownership, not existence, marks a running instance: a probe opening the mutex for a moment
   // must not look like a holder.
   HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
@@ -64,7 +64,7 @@ bool Win32SystemServices::AcquireInstanceLock(bool exclusive) {
   }
   const DWORD wait = WaitForSingleObject(mutex, 0);
   const bool acquired = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
-  if (!acquired || !exclusive) {
+  if (!acquired || kind == InstanceLock::Probe) {
     if (acquired) {
       ReleaseMutex(mutex);
     }

@@ -4,7 +4,7 @@
 // lock (a named mutex in the session's namespace), the system's country (GetLocaleInfoEx), the
 // program's folder (GetModuleFileNameW), the registry store, the environment, the cursor
 // position, opening a web page (ShellExecuteW) and the system's "screen saver running" switch.
-// There is always a display to show windows on, so no display check fails.
+// There is always a display to show windows on, so the display check never fails.
 #pragma once
 
 #include <windows.h>
@@ -18,15 +18,15 @@
 
 namespace quorvane {
 
-class Win32SystemServices {
+class Win32SystemServices final : public SystemServices {
  public:
-  bool TopLevelWindowExists(std::string_view title);
-  std::string ExecutableFolder();
-  std::string SystemCountryName();
-  SettingsStore& Store() { return store_; }
-  std::optional<std::string> EnvironmentVariable(std::string_view name);
-  // Exclusive: held for the life of the process. Probe: true when no exclusive holder runs.
-  bool AcquireInstanceLock(bool exclusive);
+  bool TopLevelWindowExists(std::string_view title) override;
+  std::string ExecutableFolder() override;
+  std::string SystemCountryName() override;
+  SettingsStore& Store() override { return store_; }
+  std::optional<std::string> EnvironmentVariable(std::string_view name) override;
+  bool AcquireInstanceLock(InstanceLock kind) override;
+  std::optional<std::string> DisplayProblem() override { return std::nullopt; }
 
  private:
   RegistrySettingsStore store_;
