@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/platform/font_names.h"
+#include "core/platform/tick_interval.h"
 #include "win32/platform/gdi_blit.h"
 #include "win32/platform/gdi_fonts.h"
 #include "win32/platform/gdi_glyph_source.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"QuorvaneMain";
 constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimerInterval = 100;  // ms
 
 RECT VirtualScreen() {
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -156,7 +156,7 @@ void frmMain::SetScreenSaverActive(bool active) {
 
 void frmMain::SetTimerEnabled(bool enabled) {
   if (enabled) {
-    SetTimer(window_, kTimer1, kTimerInterval, nullptr);
+    SetTimer(window_, kTimer1, static_cast<UINT>(kTickInterval.count()), nullptr);
   } else {
     KillTimer(window_, kTimer1);
   }

@@ -1,6 +1,7 @@
 #include "win32/preview/frm_prev.h"
 
 #include "core/platform/font_names.h"
+#include "core/platform/tick_interval.h"
 #include "win32/platform/gdi_blit.h"
 #include "win32/platform/gdi_fonts.h"
 #include "win32/platform/gdi_glyph_source.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"QuorvanePreview";
 constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimerInterval = 100;  // ms
 
 COLORREF ToColorRef(Color color) {
   return static_cast<COLORREF>(color);  // both are 0x00BBGGRR
@@ -40,7 +40,7 @@ frmPrev::frmPrev(const ModPublic& modPublic, HWND parent)
   if (window_ == nullptr) {
     return;
   }
-  SetTimer(window_, kTimer1, kTimerInterval, nullptr);
+  SetTimer(window_, kTimer1, static_cast<UINT>(kTickInterval.count()), nullptr);
   Form_Load();
   ShowWindow(window_, SW_SHOWNA);
 }
