@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# /s under Wine: the Sun at the centre, the focus planet on its orbit, a key ends it, and a
-# second /s started meanwhile is refused.
+# /s under Wine: the Sun at the centre, the focus planet on its orbit, a second /s started
+# meanwhile is refused, a small mouse movement does not end it and a key does.
 source "$(dirname "$0")/wine_lib.sh" "$1"
 clear_store
 shot=$QV_BUILD/fullscreen_test.png
@@ -20,6 +20,14 @@ start_scr /s
 wait_exit "$QV_PID"
 [ "$EXIT_STATUS" -eq 0 ] || fail "second /s ended with $EXIT_STATUS"
 kill -0 "$first" || fail "the first /s ended too"
+
+# A small mouse movement is not an end: the frames go on.
+xdotool mousemove_relative 3 2
+before=$QV_BUILD/fullscreen_before.png
+cp "$shot" "$before"
+frame_changed() { screenshot "$shot" && [ "$(compare -metric AE "$before" "$shot" null: 2>&1)" != 0 ]; }
+wait_until 10 frame_changed || fail "no new frame after a small mouse movement"
+kill -0 "$first" || fail "a small mouse movement ended /s"
 
 xdotool key a
 wait_exit "$first"
