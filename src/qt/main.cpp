@@ -1,11 +1,12 @@
 // The entry point: refuses to start beside an open full-screen window or settings dialog, prepares
 // the shared values and shows the one window the command line asks for.
+#include <QStringList>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "core/startup/command_line.h"
 #include "core/startup/mod_public.h"
@@ -15,12 +16,13 @@
 #include "qt/platform/qt_system_services.h"
 #include "qt/preview/show_frm_prev.h"
 #include "qt/settings_dialog/show_frm_config.h"
+#include "qt/startup/command_line_options.h"
 
 namespace {
 
 using namespace quorvane;
 
-int Main(int argc, char** argv) {
+int Main(int argc, char** argv, const std::string& argumentText) {
   // Both searches are always made.
   const bool fullScreenOpen = TopLevelWindowExists(MainTitle);
   const bool dialogOpen = TopLevelWindowExists(kConfigTitle);
@@ -33,7 +35,6 @@ int Main(int argc, char** argv) {
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
   modPublic.Rnd = [&generator] { return std::generate_canonical<double, 53>(generator); };
 
-  const std::string argumentText = ArgumentText(std::vector<std::string>(argv + 1, argv + argc));
   const StartDecision decision = DecideStart(argumentText);
 
   modPublic.Pi = 4 * std::atan(1.0);
@@ -75,5 +76,27 @@ int Main(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return Main(argc, argv);
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) {
+    arguments.append(QString::fromLocal8Bit(argv[i]));
+  }
+  const char* saverWindow = std::getenv("XSCREENSAVER_WINDOW");
+  const CommandLineOptions options = ReadCommandLine(
+      arguments,
+      saverWindow != nullptr ? std::optional(QString::fromLocal8Bit(saverWindow)) : std::nullopt);
+  switch (options.action) {
+    case CommandLineOptions::Action::PrintHelp:
+      std::fputs(UsageText().c_str(), stdout);
+      return 0;
+    case CommandLineOptions::Action::PrintVersion:
+      std::puts(VersionLine().c_str());
+      return 0;
+    case CommandLineOptions::Action::Fail:
+      std::fprintf(stderr, "quorvane: %s\nTry 'quorvane --help' for the options.\n",
+                   options.error.c_str());
+      return 2;
+    case CommandLineOptions::Action::Start:
+      break;
+  }
+  return Main(argc, argv, options.argumentText);
 }
