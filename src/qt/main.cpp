@@ -10,6 +10,7 @@
 
 #include "core/startup/command_line.h"
 #include "core/startup/mod_public.h"
+#include "qt/orrery/hosted_orrery.h"
 #include "qt/orrery/show_frm_main.h"
 #include "qt/platform/application.h"
 #include "qt/platform/ini_settings_store.h"
@@ -22,13 +23,15 @@ namespace {
 
 using namespace quorvane;
 
-int Main(int argc, char** argv, const std::string& argumentText) {
-  // Both searches are always made.
-  const bool fullScreenOpen = TopLevelWindowExists(MainTitle);
-  const bool dialogOpen = TopLevelWindowExists(kConfigTitle);
+int Main(int argc, char** argv, const CommandLineOptions& options) {
+  // Both searches are always made. A host's window is no instance of its own: it may run one
+  // saver per monitor, and beside a full-screen run or the dialog.
+  const bool fullScreenOpen = !options.hosted && TopLevelWindowExists(MainTitle);
+  const bool dialogOpen = !options.hosted && TopLevelWindowExists(kConfigTitle);
   if (fullScreenOpen || dialogOpen) {
     return 0;
   }
+  const std::string& argumentText = options.argumentText;
 
   ModPublic modPublic;
   std::mt19937_64 generator(
@@ -44,6 +47,12 @@ int Main(int argc, char** argv, const std::string& argumentText) {
   modPublic.settings = LoadSettings(store, SystemCountryName());
   InitBodies(modPublic.Bodies);
 
+  if (options.hosted) {
+    ApplyOptions(options, modPublic.settings);
+    Application application(argc, argv);
+    ShowHostedOrrery(modPublic, options.hostWindow);
+    return application.Exec();
+  }
   switch (decision.mode) {
     case StartMode::FullScreen: {
       Application application(argc, argv);
@@ -98,5 +107,5 @@ int main(int argc, char** argv) {
     case CommandLineOptions::Action::Start:
       break;
   }
-  return Main(argc, argv, options.argumentText);
+  return Main(argc, argv, options);
 }

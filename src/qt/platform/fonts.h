@@ -15,4 +15,9 @@ void InstallFontSubstitutions();
 // A font of the family at a point size such as 11.25, with the given weight.
 QFont MakeFont(const char* family, double pointSize, QFont::Weight weight);
 
+// The same font sized in pixels for a canvas of `twipsPerPixelY` (a point is 20 twips), so text
+// keeps its proportion to the picture at any scale.
+QFont MakeCanvasFont(const char* family, double pointSize, QFont::Weight weight,
+                     float twipsPerPixelY);
+
 }  // namespace quorvane

@@ -6,8 +6,13 @@
 
 namespace quorvane {
 
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+
+}  // namespace
+
 ScreenMetrics PrimaryScreenMetrics() {
-  constexpr double kTwipsPerInch = 1440;
   const QScreen* screen = QGuiApplication::primaryScreen();
   ScreenMetrics metrics;
   if (screen == nullptr) {
@@ -18,6 +23,21 @@ ScreenMetrics PrimaryScreenMetrics() {
   const QSize size = screen->geometry().size();
   metrics.Width = static_cast<float>(size.width()) * metrics.TwipsPerPixelX;
   metrics.Height = static_cast<float>(size.height()) * metrics.TwipsPerPixelY;
+  return metrics;
+}
+
+ScreenMetrics DeviceScreenMetrics(QSize devicePixels) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  ScreenMetrics metrics;
+  if (screen != nullptr) {
+    const double ratio = screen->devicePixelRatio();
+    metrics.TwipsPerPixelX =
+        static_cast<float>(kTwipsPerInch / (screen->logicalDotsPerInchX() * ratio));
+    metrics.TwipsPerPixelY =
+        static_cast<float>(kTwipsPerInch / (screen->logicalDotsPerInchY() * ratio));
+  }
+  metrics.Width = static_cast<float>(devicePixels.width()) * metrics.TwipsPerPixelX;
+  metrics.Height = static_cast<float>(devicePixels.height()) * metrics.TwipsPerPixelY;
   return metrics;
 }
 
