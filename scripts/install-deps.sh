@@ -2,24 +2,9 @@
 # Installs the Debian/Ubuntu packages that building, running and testing need, when missing.
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkg-config
-  qt6-base-dev qt6-qpa-plugins libx11-dev
-  libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick twm
+exec "$(dirname "$0")/install-missing.sh" \
+  cmake g++ make pkg-config \
+  qt6-base-dev qt6-qpa-plugins libx11-dev \
+  libgtest-dev libbenchmark-dev \
+  xvfb xauth xdotool x11-utils imagemagick twm \
   fonts-noto-cjk fonts-liberation fonts-dejavu-core
-)
-
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y \
-  --no-install-recommends "${missing[@]}"

@@ -4,8 +4,14 @@
 #pragma once
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <limits>
+
+// Results must be the same on every target: double expressions rounded as doubles, not held in a
+// wider register (as with the x87 unit) and rounded twice.
+static_assert(FLT_EVAL_METHOD == 0,
+              "floating-point expressions must be evaluated in their own type");
 
 namespace quorvane {
 
