@@ -29,6 +29,16 @@ QFont WindowFont() {
   return MakeFont(kUiGothic, 11.25, QFont::Bold);
 }
 
+// Rectangles between the window's coordinates and its device pixels, each grown to whole pixels.
+QRegion Scaled(const QRegion& region, qreal factor) {
+  QRegion scaled;
+  for (const QRect& rect : region) {
+    scaled +=
+        QRectF(QPointF(rect.topLeft()) * factor, QSizeF(rect.size()) * factor).toAlignedRect();
+  }
+  return scaled;
+}
+
 }  // namespace
 
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
@@ -36,8 +46,10 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
       paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
       modPublic_(modPublic),
       screen_(screen),
-      canvas_(PrimaryScreenRect().size(), screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
-              WindowFont()),
+      // In device pixels, so that at any scale every pixel of the screen is painted.
+      canvas_(QSize(screen.PixelsX(screen.Width), screen.PixelsY(screen.Height)),
+              screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
+              MakeCanvasFont(kUiGothic, 11.25, QFont::Bold, screen.TwipsPerPixelY)),
       scene_(modPublic, canvas_, screen_, *this),
       txtDummy(new QLineEdit(this)),
       Timer1(new QTimer(this)) {
@@ -94,7 +106,12 @@ void frmMain::Timer1_Timer() {
     scene_.AutoChangeFocus();
   }
   scene_.DrawFrame();
-  update(canvas_.TakeDirtyRegion());
+  const QRegion dirty = canvas_.TakeDirtyRegion();
+  if (paintsOnScreen_) {
+    BlitToWindow(winId(), canvas_.Image(), dirty);
+  } else {
+    update(Scaled(dirty, 1 / devicePixelRatioF()));
+  }
 }
 
 void frmMain::Form_KeyDown() {
@@ -132,13 +149,16 @@ QPaintEngine* frmMain::paintEngine() const {
 }
 
 void frmMain::paintEvent(QPaintEvent* event) {
+  const qreal ratio = devicePixelRatioF();
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_.Image(), event->region());
+    BlitToWindow(winId(), canvas_.Image(), Scaled(event->region(), ratio));
     return;
   }
   QPainter painter(this);
   for (const QRect& rect : event->region()) {
-    painter.drawImage(rect.topLeft(), canvas_.Image().copy(rect));
+    const QRect source = Scaled(rect, ratio).boundingRect();
+    painter.drawImage(QRectF(QPointF(source.topLeft()) / ratio, QSizeF(source.size()) / ratio),
+                      canvas_.Image().copy(source));
   }
 }
 
