@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "qt/orrery/orrery_canvas.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/platform/x11_blit.h"
@@ -47,9 +48,7 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
       modPublic_(modPublic),
       screen_(screen),
       // In device pixels, so that at any scale every pixel of the screen is painted.
-      canvas_(QSize(screen.PixelsX(screen.Width), screen.PixelsY(screen.Height)),
-              screen.TwipsPerPixelX, screen.TwipsPerPixelY, Qt::black,
-              MakeCanvasFont(kUiGothic, 11.25, QFont::Bold, screen.TwipsPerPixelY)),
+      canvas_(MakeOrreryCanvas(screen)),
       scene_(modPublic, canvas_, screen_, *this),
       txtDummy(new QLineEdit(this)),
       Timer1(new QTimer(this)) {

@@ -6,7 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "qt/platform/fonts.h"
+#include "qt/orrery/orrery_canvas.h"
 #include "qt/platform/qt_screen.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/platform/window_error_filter.h"
@@ -39,11 +39,9 @@ HostedOrrery::~HostedOrrery() = default;
 
 void HostedOrrery::Form_Load() {
   const QSize pixels(watch_->Width(), watch_->Height());
-  screen_ = DeviceScreenMetrics(pixels);
+  screen_ = AreaMetrics(pixels);
   scene_.reset();  // it refers to the canvas and the metrics about to change
-  canvas_ = std::make_unique<QtCanvas>(
-      pixels, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY, Qt::black,
-      MakeCanvasFont(kUiGothic, 11.25, QFont::Bold, screen_.TwipsPerPixelY));
+  canvas_ = std::make_unique<QtCanvas>(MakeOrreryCanvas(screen_));
   OrreryHost& host = *this;
   scene_ = std::make_unique<OrreryScene>(modPublic_, *canvas_, screen_, host);
   scene_->ComputeGeometry();
@@ -52,7 +50,7 @@ void HostedOrrery::Form_Load() {
   scene_->PlaceBodies();
   scene_->CursorPos = CursorPosition();
   canvas_->TakeDirtyRegion();
-  Blit(QRect(QPoint(0, 0), pixels));
+  Blit(canvas_->Image().rect());
   SetTimerEnabled(true);
 }
 

@@ -1,8 +1,5 @@
 #include "qt/orrery/show_frm_main.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "qt/orrery/frm_main.h"
 #include "qt/orrery/screen_covers.h"
 #include "qt/platform/qt_screen.h"
@@ -10,11 +7,9 @@
 namespace quorvane {
 
 void ShowFrmMain(ModPublic& modPublic) {
-  const QScreen* primary = QGuiApplication::primaryScreen();
-  auto* window = new frmMain(
-      modPublic, DeviceScreenMetrics(primary->geometry().size() * primary->devicePixelRatio()));
+  auto* window = new frmMain(modPublic, PrimaryScreenMetrics());
   window->setAttribute(Qt::WA_DeleteOnClose);
-  // The orrery on the primary monitor, black on every monitor beneath it.
+  // The orrery on the primary monitor, black on the others.
   new ScreenCovers(window);
   window->show();
 }

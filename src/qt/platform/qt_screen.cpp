@@ -26,18 +26,28 @@ ScreenMetrics PrimaryScreenMetrics() {
   return metrics;
 }
 
-ScreenMetrics DeviceScreenMetrics(QSize devicePixels) {
+namespace {
+
+qreal PrimaryPixelRatio() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  ScreenMetrics metrics;
-  if (screen != nullptr) {
-    const double ratio = screen->devicePixelRatio();
-    metrics.TwipsPerPixelX =
-        static_cast<float>(kTwipsPerInch / (screen->logicalDotsPerInchX() * ratio));
-    metrics.TwipsPerPixelY =
-        static_cast<float>(kTwipsPerInch / (screen->logicalDotsPerInchY() * ratio));
-  }
-  metrics.Width = static_cast<float>(devicePixels.width()) * metrics.TwipsPerPixelX;
-  metrics.Height = static_cast<float>(devicePixels.height()) * metrics.TwipsPerPixelY;
+  return screen != nullptr ? screen->devicePixelRatio() : 1;
+}
+
+}  // namespace
+
+ScreenMetrics InDevicePixels(const ScreenMetrics& metrics) {
+  const auto ratio = static_cast<float>(PrimaryPixelRatio());
+  ScreenMetrics device = metrics;
+  device.TwipsPerPixelX /= ratio;
+  device.TwipsPerPixelY /= ratio;
+  return device;
+}
+
+ScreenMetrics AreaMetrics(QSize devicePixels) {
+  ScreenMetrics metrics = PrimaryScreenMetrics();
+  const auto ratio = static_cast<float>(PrimaryPixelRatio());
+  metrics.Width = static_cast<float>(devicePixels.width()) * metrics.TwipsPerPixelX / ratio;
+  metrics.Height = static_cast<float>(devicePixels.height()) * metrics.TwipsPerPixelY / ratio;
   return metrics;
 }
 

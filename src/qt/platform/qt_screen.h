@@ -11,8 +11,13 @@ namespace quorvane {
 // Needs the application object.
 ScreenMetrics PrimaryScreenMetrics();
 
-// An area of `devicePixels` on the primary screen in device pixels: twips per pixel follow the
-// screen's real scale (7.5 at 200 %), so the picture keeps the proportions it has at 100 %.
-ScreenMetrics DeviceScreenMetrics(QSize devicePixels);
+// The same area in the primary screen's device pixels: as many twips, in smaller pixels above
+// 100 %. A canvas of these metrics paints every device pixel while the scene, laid out in the
+// screen's logical pixels, keeps the proportions it has at 100 %.
+ScreenMetrics InDevicePixels(const ScreenMetrics& metrics);
+
+// An area given in device pixels (another program's window) as the scene sees it, in the primary
+// screen's logical pixels.
+ScreenMetrics AreaMetrics(QSize devicePixels);
 
 }  // namespace quorvane
