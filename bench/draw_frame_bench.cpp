@@ -1,4 +1,4 @@
-// The cost of one frame of the full-screen window: DrawFrame on the Qt canvas plus the flush it
+// The cost of one frame of the full-screen window: DrawFrame on the pixel canvas plus the flush it
 // asks for, the dirty region blitted from the canvas into a window-sized image as the window's
 // backing store would be. Pluto as focus (every planet on show) with orbit rings, at three screen
 // sizes; a frame should cost about the same on every size.
@@ -9,8 +9,10 @@
 #include <cmath>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/platform/pixel_canvas.h"
+#include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
-#include "qt/platform/qt_canvas.h"
+#include "qt/platform/qt_glyph_source.h"
 
 namespace {
 
@@ -39,7 +41,9 @@ void DrawFrameAndFlush(benchmark::State& state) {
   const ScreenMetrics screen{static_cast<float>(size.width()) * kTwips,
                              static_cast<float>(size.height()) * kTwips, kTwips, kTwips};
   StillHost host;
-  QtCanvas canvas(size, kTwips, kTwips, Qt::black, MakeFont(kUiGothic, 11.25, QFont::Bold));
+  PixelCanvas canvas(
+      size.width(), size.height(), kTwips, kTwips, 0,
+      std::make_unique<QtGlyphSource>(MakeFont(kUiGothic, 11.25, QFont::Bold), kTwips, kTwips));
   OrreryScene scene(mod, canvas, screen, host);
   scene.ComputeGeometry();
   scene.PrintInfo();
@@ -47,10 +51,11 @@ void DrawFrameAndFlush(benchmark::State& state) {
   scene.PlaceBodies();
   QImage backingStore(size, QImage::Format_RGB32);
   const auto flush = [&] {
-    const QRegion dirty = canvas.TakeDirtyRegion();
+    const QRegion dirty = ToQRegion(canvas.TakeDirtyRegion());
+    const QImage image = CanvasImage(canvas);
     QPainter painter(&backingStore);
     for (const QRect& rect : dirty) {
-      painter.drawImage(rect.topLeft(), canvas.Image().copy(rect));
+      painter.drawImage(rect.topLeft(), image.copy(rect));
     }
     return dirty;
   };

@@ -42,6 +42,18 @@ expect_preview() {
   echo "$sx $sy"
 }
 
+# wait_for_preview FILE: takes screenshots into FILE until the miniature's planet shows at 0,0.
+wait_for_preview() {
+  local i n rest
+  for i in $(seq 100); do
+    screenshot "$1"
+    read -r n rest < <(colour_stats "$1" "155x115+0+0" "$PLANET")
+    [ "$n" -ge 70 ] && return 0
+    sleep 0.1
+  done
+  fail "no preview appeared"
+}
+
 # pane TITLE WxH: starts a host window; its id in PANE, its process in PANE_PID.
 pane() {
   start_window "$1" --size "$2" >"$E2E_TMP/pane"

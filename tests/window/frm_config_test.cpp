@@ -441,55 +441,6 @@ class FrmConfigTest : public QObject {
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
   }
 
-  void saveConfig_data() {
-    QTest::addColumn<int>("centerId");
-    QTest::addColumn<int>("autoChange");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<float>("zoom");
-    QTest::addColumn<int>("orbit");
-    QTest::addColumn<QString>("typed");  // replaces the text of txtZoom unless empty
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QStringList>("written");  // CenterId, Language, Zoom, Orbit
-    QTest::newRow("untouched defaults") << 4 << 0 << 2 << 5.0F << 0 << ""
-                                        << "" << QStringList{"4", "2", "5.0", "False"};
-    QTest::newRow("typed 7") << 4 << 0 << 2 << 5.0F << 0 << "7"
-                             << "" << QStringList{"4", "2", "7", "False"};
-    QTest::newRow("outwards") << 1 << 1 << 1 << 2.5F << 0 << ""
-                              << "" << QStringList{"10", "1", "2.5", "False"};
-    QTest::newRow("inwards") << 9 << -1 << 1 << 12.25F << -1 << ""
-                             << "" << QStringList{"11", "1", "12.25", "True"};
-    QTest::newRow("Saturn, orbits, rounded") << 6 << 0 << 2 << 3.14159F << -1 << ""
-                                             << "" << QStringList{"6", "2", "3.14", "True"};
-    QTest::newRow("switched to Japanese") << 4 << 0 << 2 << 5.0F << 0 << ""
-                                          << "j" << QStringList{"4", "1", "5.0", "False"};
-  }
-  void saveConfig() {
-    QFETCH(int, centerId);
-    QFETCH(int, autoChange);
-    QFETCH(int, language);
-    QFETCH(float, zoom);
-    QFETCH(int, orbit);
-    QFETCH(QString, typed);
-    QFETCH(QString, clicks);
-    QFETCH(QStringList, written);
-    modPublic_.settings = {centerId, static_cast<std::int16_t>(language), zoom,
-                           static_cast<std::int16_t>(orbit), static_cast<std::int16_t>(autoChange)};
-    auto dialog = Open();
-    ClickLanguages(*dialog, clicks);
-    if (!typed.isEmpty()) {
-      Control<QLineEdit>(*dialog, "txtZoom")->setText(typed);
-    }
-    const MessageBoxCloser& boxes = *boxes_;
-    QTest::mouseClick(Control<QPushButton>(*dialog, "cmdOK"), Qt::LeftButton);
-    QVERIFY(boxes.texts.isEmpty());
-    QCOMPARE(ended_, 1);
-    QVERIFY(store_.syncCount > 0);
-    const char* keys[] = {"CenterId", "Language", "Zoom", "Orbit"};
-    for (int i = 0; i < 4; ++i) {
-      QCOMPARE(QString::fromStdString(Stored(keys[i]).value_or("(none)")), written[i]);
-    }
-  }
-
   void escapeAndCloseWriteNothing_data() {
     QTest::addColumn<bool>("closeBox");
     QTest::newRow("Esc") << false;
@@ -553,32 +504,15 @@ class FrmConfigTest : public QObject {
     QCOMPARE(Stored("Orbit"), std::optional<std::string>("True"));
   }
 
-  void storedZoomOutOfRange() {
-    modPublic_.settings.Zoom = 100;
-    auto dialog = Open();
-    QCOMPARE(Control<QLineEdit>(*dialog, "txtZoom")->text(), QString("100.0"));
-    const MessageBoxCloser& boxes = *boxes_;
-    QTest::mouseClick(Control<QPushButton>(*dialog, "cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(Stored("Zoom"), std::optional<std::string>("100.0"));
-    QVERIFY(boxes.texts.isEmpty());
-    store_.values.clear();
-    QTest::mouseClick(Control<QPushButton>(*dialog, "cmdOK"), Qt::LeftButton);
-    QCOMPARE(boxes.texts, QStringList{kEnglishZoomError});
-    QCOMPARE(ended_, 0);
-    QVERIFY(store_.values.empty());
-  }
-
   void unwritableStore_data() {
-    QTest::addColumn<QString>("store");  // memory, folder is a file, read-only folder
+    QTest::addColumn<QString>("store");  // folder is a file, read-only folder
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("title");
-    QTest::newRow("memory, OK, English") << "memory" << 2 << "cmdOK"
-                                         << "Save error";
-    QTest::newRow("memory, Apply, Japanese") << "memory" << 1 << "cmdSubmit"
-                                             << "保存エラー";
     QTest::newRow("folder is a file, OK") << "file" << 2 << "cmdOK"
                                           << "Save error";
+    QTest::newRow("folder is a file, Apply") << "file" << 1 << "cmdSubmit"
+                                             << "保存エラー";
     QTest::newRow("read-only folder, OK") << "read-only" << 1 << "cmdOK"
                                           << "保存エラー";
   }
@@ -604,11 +538,9 @@ class FrmConfigTest : public QObject {
         QSKIP("permissions do not bind this user (root)");
       }
       iniStore = std::make_unique<IniSettingsStore>(inner + "/Quorvane.ini");
-    } else {
-      store_.writable = false;
     }
     modPublic_.settings.Language = static_cast<std::int16_t>(language);
-    auto dialog = iniStore ? Open(*iniStore) : Open();
+    auto dialog = Open(*iniStore);
     Control<QComboBox>(*dialog, "cboFocus")->setCurrentIndex(7);
     Control<QLineEdit>(*dialog, "txtZoom")->setText("8");
     const MessageBoxCloser& boxes = *boxes_;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "qt/orrery/frm_main.h"
+#include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_screen.h"
 

@@ -1,6 +1,6 @@
-// Real frames of the orrery drawn on the Qt canvas, checked pixel by pixel: the Sun at the centre,
-// every planet in its colour on its orbit ring, the white overlay lines, and scenes with huge or
-// large magnifications that must stay quick and whole.
+// Real frames of the orrery drawn on the pixel canvas with Qt's fonts, checked pixel by pixel: the
+// Sun at the centre, every planet in its colour on its orbit ring, the white overlay lines, and
+// scenes with huge or large magnifications that must stay quick and whole.
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QtTest>
@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "core/orrery/orrery_scene.h"
+#include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
-#include "qt/platform/qt_canvas.h"
+#include "qt/platform/qt_glyph_source.h"
 
 using namespace quorvane;
 
@@ -32,7 +33,9 @@ class StillHost : public OrreryHost {
 struct Scene {
   explicit Scene(int centerId, float zoom = 5, std::vector<double> randoms = {0.1})
       : randoms_(std::move(randoms)),
-        canvas({1024, 768}, kTwips, kTwips, Qt::black, MakeFont(kUiGothic, 11.25, QFont::Bold)),
+        canvas(1024, 768, kTwips, kTwips, 0,
+               std::make_unique<QtGlyphSource>(MakeFont(kUiGothic, 11.25, QFont::Bold), kTwips,
+                                               kTwips)),
         scene(mod, canvas, screen, host) {
     mod.Pi = 4 * std::atan(1.0);
     InitBodies(mod.Bodies);
@@ -48,14 +51,14 @@ struct Scene {
     return {static_cast<int>(std::floor(x / kTwips + 0.5)),
             static_cast<int>(std::floor(y / kTwips + 0.5))};
   }
-  QRgb At(QPoint point) const { return canvas.Image().pixel(point); }
+  QRgb At(QPoint point) const { return CanvasImage(canvas).pixel(point); }
 
   std::vector<double> randoms_;
   std::size_t next_ = 0;
   ModPublic mod;
   ScreenMetrics screen{1024 * kTwips, 768 * kTwips, kTwips, kTwips};
   StillHost host;
-  QtCanvas canvas;
+  PixelCanvas canvas;
   OrreryScene scene;
 };
 
@@ -85,7 +88,7 @@ class OrreryRenderTest : public QObject {
       s.scene.DrawFrame();
     }
     QVERIFY(!s.host.ended);
-    const QImage& image = s.canvas.Image();
+    const QImage image = CanvasImage(s.canvas);
     const QPoint centre = s.Pixel(s.scene.CenterX, s.scene.CenterY);
     QCOMPARE(centre, QPoint(512, 384));
     QCOMPARE(s.At(centre), ToQColor(s.mod.Bodies[0].Color).rgb());
@@ -134,7 +137,7 @@ class OrreryRenderTest : public QObject {
     for (const Body& body : s.mod.Bodies) {
       allowed.push_back(ToQColor(body.Color).rgb());
     }
-    const QImage& image = s.canvas.Image();
+    const QImage image = CanvasImage(s.canvas);
     for (int y = 0; y < image.height(); ++y) {
       for (int x = 0; x < image.width(); ++x) {
         QVERIFY(std::find(allowed.begin(), allowed.end(), image.pixel(x, y)) != allowed.end());
@@ -153,17 +156,18 @@ class OrreryRenderTest : public QObject {
     // picture, through frames and through automatic focus changes that clear it.
     Scene s(1, 50, {0.13, 0.71, 0.42, 0.9, 0.05, 0.66});
     s.mod.settings.AutoChange = 1;
-    QImage window(s.canvas.Image().size(), QImage::Format_RGB32);
+    QImage window(s.canvas.Width(), s.canvas.Height(), QImage::Format_RGB32);
     for (int tick = 0; tick < 120; ++tick) {
       s.scene.AutoChangeFocus();
       s.scene.DrawFrame();
       QPainter painter(&window);
-      for (const QRect& rect : s.canvas.TakeDirtyRegion()) {
-        painter.drawImage(rect.topLeft(), s.canvas.Image().copy(rect));
+      const QImage image = CanvasImage(s.canvas);
+      for (const QRect& rect : ToQRegion(s.canvas.TakeDirtyRegion())) {
+        painter.drawImage(rect.topLeft(), image.copy(rect));
       }
       painter.end();
       if (tick % 10 == 9) {
-        QVERIFY2(window == s.canvas.Image().convertToFormat(QImage::Format_RGB32),
+        QVERIFY2(window == image.convertToFormat(QImage::Format_RGB32),
                  qPrintable(QString::number(tick)));
       }
     }

@@ -1,6 +1,6 @@
 // The drawing surface the orrery and the preview draw on, in twips (1/1440 inch), x rightwards and
-// y downwards from the top-left of the client area. Implemented on a Qt image for the windows and
-// by a recording canvas in the tests. No Qt here.
+// y downwards from the top-left of the client area. Implemented by the pixel canvas for the windows
+// and by a recording canvas in the tests. No Qt here.
 #pragma once
 
 #include <cstdint>

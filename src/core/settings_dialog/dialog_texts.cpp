@@ -1,5 +1,6 @@
 #include "core/settings_dialog/dialog_texts.h"
 
+#include "core/startup/language.h"
 #include "core/startup/mod_public.h"
 
 namespace quorvane {
@@ -43,13 +44,14 @@ std::optional<DialogCaptions> CaptionsFor(int dialogLanguage) {
 }
 
 std::vector<std::string> FocusListEntries(const BodyTable& bodies, int dialogLanguage) {
-  const bool japanese = dialogLanguage == 1;
   std::vector<std::string> entries;
   for (int id = kFirstPlanetId; id <= kLastPlanetId; ++id) {
     entries.push_back(DisplayName(bodies[id], dialogLanguage));
   }
-  entries.emplace_back(japanese ? "自動切替（内から外）" : "Auto change; In to Out");
-  entries.emplace_back(japanese ? "自動切替（外から内）" : "Auto change; Out to In");
+  entries.emplace_back(ByLanguage<std::string_view>(dialogLanguage, "自動切替（内から外）",
+                                                    "Auto change; In to Out"));
+  entries.emplace_back(ByLanguage<std::string_view>(dialogLanguage, "自動切替（外から内）",
+                                                    "Auto change; Out to In"));
   return entries;
 }
 
@@ -67,22 +69,19 @@ std::string CopyrightCaption(int major, int minor, int revision) {
 }
 
 MessageText ZoomErrorText(int dialogLanguage) {
-  if (dialogLanguage == 1) {
-    return {"倍率は1.0～50.0の範囲の数値で指定してください", "指定エラー"};
-  }
-  return {"You must set numeric value between 1.0 abd 50.0 as the magnification.", "Error"};
+  return ByLanguage<MessageText>(
+      dialogLanguage, {"倍率は1.0～50.0の範囲の数値で指定してください", "指定エラー"},
+      {"You must set numeric value between 1.0 abd 50.0 as the magnification.", "Error"});
 }
 
 MessageText SaveErrorText(int dialogLanguage) {
-  if (dialogLanguage == 1) {
-    return {
-        "設定を保存できませんでした。設定ファイルとそのフォルダーに書き込めるか確認してください。",
-        "保存エラー"};
-  }
-  return {
-      "The settings could not be saved. Check that the settings file and its folder can be "
-      "written.",
-      "Save error"};
+  return ByLanguage<MessageText>(
+      dialogLanguage,
+      {"設定を保存できませんでした。設定ファイルとそのフォルダーに書き込めるか確認してください。",
+       "保存エラー"},
+      {"The settings could not be saved. Check that the settings file and its folder can be "
+       "written.",
+       "Save error"});
 }
 
 }  // namespace quorvane

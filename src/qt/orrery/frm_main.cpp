@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "qt/orrery/orrery_canvas.h"
+#include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/platform/x11_blit.h"
@@ -105,9 +106,9 @@ void frmMain::Timer1_Timer() {
     scene_.AutoChangeFocus();
   }
   scene_.DrawFrame();
-  const QRegion dirty = canvas_.TakeDirtyRegion();
+  const QRegion dirty = ToQRegion(canvas_.TakeDirtyRegion());
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_.Image(), dirty);
+    BlitToWindow(winId(), canvas_, dirty);
   } else {
     update(Scaled(dirty, 1 / devicePixelRatioF()));
   }
@@ -150,14 +151,15 @@ QPaintEngine* frmMain::paintEngine() const {
 void frmMain::paintEvent(QPaintEvent* event) {
   const qreal ratio = devicePixelRatioF();
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_.Image(), Scaled(event->region(), ratio));
+    BlitToWindow(winId(), canvas_, Scaled(event->region(), ratio));
     return;
   }
   QPainter painter(this);
+  const QImage image = CanvasImage(canvas_);
   for (const QRect& rect : event->region()) {
     const QRect source = Scaled(rect, ratio).boundingRect();
     painter.drawImage(QRectF(QPointF(source.topLeft()) / ratio, QSizeF(source.size()) / ratio),
-                      canvas_.Image().copy(source));
+                      image.copy(source));
   }
 }
 

@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/platform/pixel_canvas.h"
 #include "core/startup/mod_public.h"
-#include "qt/platform/qt_canvas.h"
 #include "qt/platform/qt_screen.h"
 
 namespace quorvane {
@@ -44,7 +44,7 @@ class frmMain final : public QWidget, private OrreryHost {
   const bool paintsOnScreen_;
   ModPublic& modPublic_;
   const ScreenMetrics screen_;
-  QtCanvas canvas_;
+  PixelCanvas canvas_;
   OrreryScene scene_;
   QLineEdit* txtDummy;
   QTimer* Timer1;

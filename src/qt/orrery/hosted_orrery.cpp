@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "qt/orrery/orrery_canvas.h"
+#include "qt/platform/canvas_image.h"
 #include "qt/platform/qt_screen.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/platform/window_error_filter.h"
@@ -41,7 +42,7 @@ void HostedOrrery::Form_Load() {
   const QSize pixels(watch_->Width(), watch_->Height());
   screen_ = AreaMetrics(pixels);
   scene_.reset();  // it refers to the canvas and the metrics about to change
-  canvas_ = std::make_unique<QtCanvas>(MakeOrreryCanvas(screen_));
+  canvas_ = std::make_unique<PixelCanvas>(MakeOrreryCanvas(screen_));
   OrreryHost& host = *this;
   scene_ = std::make_unique<OrreryScene>(modPublic_, *canvas_, screen_, host);
   scene_->ComputeGeometry();
@@ -50,7 +51,7 @@ void HostedOrrery::Form_Load() {
   scene_->PlaceBodies();
   scene_->CursorPos = CursorPosition();
   canvas_->TakeDirtyRegion();
-  Blit(canvas_->Image().rect());
+  Blit(QRect(0, 0, canvas_->Width(), canvas_->Height()));
   SetTimerEnabled(true);
 }
 
@@ -59,7 +60,7 @@ void HostedOrrery::Timer1_Timer() {
     scene_->AutoChangeFocus();
   }
   scene_->DrawFrame();
-  Blit(canvas_->TakeDirtyRegion());
+  Blit(ToQRegion(canvas_->TakeDirtyRegion()));
 }
 
 void HostedOrrery::ReadWindowEvents() {
@@ -71,12 +72,12 @@ void HostedOrrery::ReadWindowEvents() {
     SetTimerEnabled(false);
     Form_Load();
   } else if (watch_->TakeExposed()) {
-    Blit(canvas_->Image().rect());
+    Blit(QRect(0, 0, canvas_->Width(), canvas_->Height()));
   }
 }
 
 void HostedOrrery::Blit(const QRegion& region) {
-  BlitToWindow(window_, canvas_->Image(), region);
+  BlitToWindow(window_, *canvas_, region);
 }
 
 void HostedOrrery::EndProgram() {

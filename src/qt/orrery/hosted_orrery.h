@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/platform/pixel_canvas.h"
 #include "core/startup/mod_public.h"
 #include "qt/platform/foreign_window.h"
-#include "qt/platform/qt_canvas.h"
 
 namespace quorvane {
 
@@ -44,7 +44,7 @@ class HostedOrrery final : public QObject, private OrreryHost {
   std::unique_ptr<ForeignWindowWatch> watch_;
   const WId window_;
   ScreenMetrics screen_;
-  std::unique_ptr<QtCanvas> canvas_;
+  std::unique_ptr<PixelCanvas> canvas_;
   std::unique_ptr<OrreryScene> scene_;
   QTimer Timer1;
 };

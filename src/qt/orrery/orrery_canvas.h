@@ -2,13 +2,13 @@
 // device pixels, with the overlay's bold font sized to keep its proportion to the picture.
 #pragma once
 
+#include "core/platform/pixel_canvas.h"
 #include "core/platform/screen_metrics.h"
-#include "qt/platform/qt_canvas.h"
 
 namespace quorvane {
 
 // A canvas over the area the scene lays out in `screen` (logical pixels), one canvas pixel per
 // device pixel of the primary screen. Needs the application object.
-QtCanvas MakeOrreryCanvas(const ScreenMetrics& screen);
+PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen);
 
 }  // namespace quorvane

@@ -1,8 +1,6 @@
 #include "qt/platform/fonts.h"
 
 #include <QStringList>
-#include <algorithm>
-#include <cmath>
 
 namespace quorvane {
 
@@ -13,19 +11,9 @@ void InstallFontSubstitutions() {
                              {"Liberation Serif", "DejaVu Serif", "Noto Serif"});
 }
 
-QFont MakeFont(const char* family, double pointSize, QFont::Weight weight) {
-  QFont font(QString::fromLatin1(family));
+QFont MakeFont(std::string_view family, double pointSize, QFont::Weight weight) {
+  QFont font(QString::fromLatin1(family.data(), static_cast<qsizetype>(family.size())));
   font.setPointSizeF(pointSize);
-  font.setWeight(weight);
-  return font;
-}
-
-QFont MakeCanvasFont(const char* family, double pointSize, QFont::Weight weight,
-                     float twipsPerPixelY) {
-  constexpr double kTwipsPerPoint = 20;
-  QFont font(QString::fromLatin1(family));
-  font.setPixelSize(
-      std::max(1, static_cast<int>(std::lround(pointSize * kTwipsPerPoint / twipsPerPixelY))));
   font.setWeight(weight);
   return font;
 }

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <algorithm>
 
+#include "qt/platform/canvas_image.h"
+
 // Xlib's macros clash with Qt's names: its headers come last.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -18,9 +20,9 @@ constexpr int kBandPixels = 16 * 1024;
 
 void PutPart(Display* display, WId window, const QImage& image, const QRect& rect) {
   const int screen = DefaultScreen(display);
-  // Converted straight from the image's rows, without an intermediate copy.
-  QImage view(image.constScanLine(rect.y()) + rect.x() * image.depth() / 8, rect.width(),
-              rect.height(), image.bytesPerLine(), image.format());
+  // Converted straight from the canvas's rows, without an intermediate copy.
+  QImage view(image.constScanLine(rect.y()) + rect.x(), rect.width(), rect.height(),
+              image.bytesPerLine(), image.format());
   view.setColorTable(image.colorTable());
   const QImage part = view.convertToFormat(QImage::Format_RGB32);
   // The XImage only borrows the part's pixels.
@@ -40,12 +42,13 @@ void PutPart(Display* display, WId window, const QImage& image, const QRect& rec
 
 }  // namespace
 
-void BlitToWindow(WId window, const QImage& image, const QRegion& region) {
+void BlitToWindow(WId window, const PixelCanvas& canvas, const QRegion& region) {
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr) {
     return;
   }
   Display* display = x11->display();
+  const QImage image = CanvasImage(canvas);
   for (const QRect& rect : region& image.rect()) {
     const int bandHeight = std::max(1, kBandPixels / rect.width());
     for (int top = rect.top(); top <= rect.bottom(); top += bandHeight) {

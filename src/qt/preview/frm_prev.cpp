@@ -3,7 +3,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "qt/platform/qt_canvas.h"
+#include "core/platform/pixel_canvas.h"
+#include "qt/platform/canvas_image.h"
+#include "qt/platform/qt_glyph_source.h"
 
 namespace quorvane {
 
@@ -38,10 +40,12 @@ void frmPrev::Form_Load() {
   scene_.SizeWindow();
   const QSize pixels(screen_.PixelsX(scene_.Width), screen_.PixelsY(scene_.Height));
   setFixedSize(pixels);
-  canvas_ = std::make_unique<QtCanvas>(pixels, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY,
-                                       ToQColor(kPreviewBackColor), font());
+  canvas_ = std::make_unique<PixelCanvas>(
+      pixels.width(), pixels.height(), screen_.TwipsPerPixelX, screen_.TwipsPerPixelY,
+      kPreviewBackColor,
+      std::make_unique<QtGlyphSource>(font(), screen_.TwipsPerPixelX, screen_.TwipsPerPixelY));
   scene_.CentreSunAndDrawRing(*canvas_);
-  update(canvas_->TakeDirtyRegion());
+  update(ToQRegion(canvas_->TakeDirtyRegion()));
 }
 
 void frmPrev::Timer1_Timer() {
@@ -60,8 +64,9 @@ QRect frmPrev::PixelCircle(const Shape& shape) const {
 
 void frmPrev::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  const QImage image = CanvasImage(*canvas_);
   for (const QRect& rect : event->region()) {
-    painter.drawImage(rect, canvas_->Image(), rect);
+    painter.drawImage(rect, image, rect);
   }
   painter.setPen(Qt::NoPen);
   for (const Shape* shape : {&scene_.shpSun, &scene_.shpPlanet}) {

@@ -14,7 +14,7 @@
 
 namespace quorvane {
 
-class QtCanvas;
+class PixelCanvas;
 
 class frmPrev : public QWidget {
   Q_OBJECT
@@ -38,7 +38,7 @@ class frmPrev : public QWidget {
 
   ScreenMetrics screen_;
   PreviewScene scene_;
-  std::unique_ptr<QtCanvas> canvas_;
+  std::unique_ptr<PixelCanvas> canvas_;
   QTimer Timer1{this};
   bool loaded_ = false;
 };

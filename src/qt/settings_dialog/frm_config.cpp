@@ -15,25 +15,37 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/settings_dialog/config_rules.h"
-#include "core/settings_dialog/dialog_texts.h"
-#include "core/startup/number_text.h"
-#include "core/startup/version.h"
 #include "qt/platform/fonts.h"
+#include "qt/platform/qt_screen.h"
 #include "qt/platform/qt_system_services.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr int kClientWidth = 5430;  // twips
-constexpr int kClientHeight = 3000;
-constexpr QColor kFooterBackground{0x00, 0x00, 0x40};  // 0x00400000
-constexpr QPoint kHandHotSpot{5, 0};                   // the fingertip
+constexpr QPoint kHandHotSpot{5, 0};  // the fingertip
 
 NumericLocale UserNumericLocale() {
   const QLocale locale = QLocale::system();
   return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+QColor FromColorRef(std::uint32_t bgr) {
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+QFont FromControlFont(const ControlFont& font) {
+  return MakeFont(font.family, font.points, static_cast<QFont::Weight>(font.weight));
+}
+
+// "optLanguage_0" for optLanguage(0): the name tests and tools find the widget by.
+QString ObjectName(const ControlSpec& spec) {
+  const QString name = QString::fromLatin1(spec.name.data(), spec.name.size());
+  return spec.index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(spec.index);
+}
+
+bool TakesFocus(const ControlSpec& spec) {
+  return spec.kind != ControlKind::Label && spec.kind != ControlKind::Frame;
 }
 
 }  // namespace
@@ -42,291 +54,241 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store,
                      std::function<void()> endProgram)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      modPublic_(modPublic),
-      store_(store),
       endProgram_(std::move(endProgram)),
-      metrics_(PrimaryScreenMetrics()) {
+      metrics_(PrimaryScreenMetrics()),
+      controller_(*this, modPublic, store, UserNumericLocale()) {
   CreateControls();
+  SetBuddies();
   SetTabOrder();
-  Form_Load();
+  ConnectEvents();
+  controller_.Form_Load();
 }
 
 void frmConfig::CreateControls() {
   setWindowTitle(QString::fromUtf8(kConfigTitle));
   setWindowIcon(QIcon(QStringLiteral(":/dialog_icon.png")));
-  setFixedSize(metrics_.PixelsX(kClientWidth), metrics_.PixelsY(kClientHeight));
+  setFixedSize(metrics_.PixelsX(kConfigClientWidth), metrics_.PixelsY(kConfigClientHeight));
   // Shown without an owner: centred on the screen. Qt's own placement guesses a frame and is
   // 40 pixels high where no window manager draws one.
   const QRect desktop = screen()->availableGeometry();
   move(desktop.x() + (desktop.width() - width()) / 2,
        desktop.y() + (desktop.height() - height()) / 2);
-  setFont(MakeFont(kUiGothic, 11.25, QFont::Normal));
+  setFont(FromControlFont(kConfigDialogFont));
 
-  const auto makeLabel = [this](const char* name, QWidget* buddy) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setBuddy(buddy);
-    label->installEventFilter(this);  // its access key moves the focus
-    return label;
-  };
-  const auto makeFrame = [this](const char* name) {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setFrameShape(QFrame::NoFrame);
-    return frame;
-  };
-  const auto makeOption = [this](QFrame* frame, const QString& name) {
-    auto* option = new QRadioButton(frame);
-    option->setObjectName(name);
-    option->installEventFilter(this);
-    return option;
-  };
-  const auto makeButton = [this](const char* name) {
-    auto* button = new QPushButton(this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(MakeFont(kUiGothic, 9, QFont::Normal));
-    button->installEventFilter(this);
-    return button;
-  };
-
-  cboFocus = new QComboBox(this);
-  cboFocus->setObjectName(QStringLiteral("cboFocus"));
-  cboFocus->setEditable(false);  // pick only, entries in the order added
-  cboFocus->installEventFilter(this);
-  labFocus = makeLabel("labFocus", cboFocus);
-  Place(labFocus, 210, 240, 1785, 225);
-  Place(cboFocus, 2460, 180, 2745, 345);
-
-  Frame1 = makeFrame("Frame1");
-  Place(Frame1, 2460, 615, 2835, 420);
-  languageGroup_ = new QButtonGroup(this);
-  for (int index = 0; index < 2; ++index) {
-    optLanguage[index] = makeOption(Frame1, QStringLiteral("optLanguage_%1").arg(index));
-    languageGroup_->addButton(optLanguage[index], index);
-    connect(optLanguage[index], &QRadioButton::clicked, this, [this] { optLanguage_Click(); });
+  // The frames first: they hold the option buttons.
+  for (const ControlId frame : {ControlId::Frame1, ControlId::Frame2}) {
+    controls_[static_cast<std::size_t>(frame)] = CreateControl(ConfigControl(frame));
   }
-  Place(optLanguage[0], 90, 82, 1395, 270);
-  Place(optLanguage[1], 1620, 75, 990, 285);
-  optLanguage[1]->setText(QString::fromUtf8(kOptLanguage1Caption));
-  labLanguage = makeLabel("labLanguage", optLanguage[0]);
-  Place(labLanguage, 210, 705, 840, 225);
-
-  txtZoom = new QLineEdit(this);
-  txtZoom->setObjectName(QStringLiteral("txtZoom"));
-  txtZoom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  // Typed characters go in directly, never through an input method.
-  txtZoom->setAttribute(Qt::WA_InputMethodEnabled, false);
-  txtZoom->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-  labZoom = makeLabel("labZoom", txtZoom);
-  Place(labZoom, 210, 1170, 1965, 225);
-  Place(txtZoom, 2460, 1125, 930, 330);
-  labX = makeLabel("labX", nullptr);
-  Place(labX, 3480, 1170, 225, 225);
-
-  Frame2 = makeFrame("Frame2");
-  Place(Frame2, 2460, 1545, 2685, 465);
-  orbitGroup_ = new QButtonGroup(this);
-  for (int index = 0; index < 2; ++index) {
-    optOrbit[index] = makeOption(Frame2, QStringLiteral("optOrbit_%1").arg(index));
-    orbitGroup_->addButton(optOrbit[index], index);
+  for (const ControlSpec& spec : ConfigControls()) {
+    if (spec.kind != ControlKind::Frame) {
+      controls_[static_cast<std::size_t>(spec.id)] = CreateControl(spec);
+    }
   }
-  Place(optOrbit[0], 75, 105, 975, 285);
-  Place(optOrbit[1], 1230, 120, 1230, 255);
-  labOrbit = makeLabel("labOrbit", optOrbit[0]);
-  Place(labOrbit, 210, 1635, 1935, 225);
+}
 
-  // A row's access key leads to the option that is selected, as Tab does.
-  connect(languageGroup_, &QButtonGroup::buttonToggled, this,
-          [this](QAbstractButton* button, bool checked) {
-            if (checked) {
-              labLanguage->setBuddy(button);
-            }
-          });
-  connect(orbitGroup_, &QButtonGroup::buttonToggled, this,
-          [this](QAbstractButton* button, bool checked) {
-            if (checked) {
-              labOrbit->setBuddy(button);
-            }
-          });
-  optLanguage[0]->setChecked(true);
-  optOrbit[1]->setChecked(true);
+QWidget* frmConfig::CreateControl(const ControlSpec& spec) {
+  QWidget* parent = this;
+  if (spec.container == Container::Frame1) {
+    parent = Control(ControlId::Frame1);
+  } else if (spec.container == Container::Frame2) {
+    parent = Control(ControlId::Frame2);
+  }
+  QWidget* control = nullptr;
+  switch (spec.kind) {
+    case ControlKind::Label:
+      control = new QLabel(parent);
+      break;
+    case ControlKind::DropDownList:
+      control = new QComboBox(parent);  // pick only, entries in the order added
+      break;
+    case ControlKind::OptionButton:
+      control = new QRadioButton(parent);
+      break;
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(parent);
+      box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      // Typed characters go in directly, never through an input method.
+      box->setAttribute(Qt::WA_InputMethodEnabled, false);
+      box->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+      control = box;
+      break;
+    }
+    case ControlKind::PushButton:
+      control = new QPushButton(parent);
+      break;
+    case ControlKind::Frame: {
+      auto* frame = new QFrame(parent);
+      frame->setFrameShape(QFrame::NoFrame);
+      control = frame;
+      break;
+    }
+  }
+  control->setObjectName(ObjectName(spec));
+  if (spec.font != kConfigDialogFont) {
+    control->setFont(FromControlFont(spec.font));
+  }
+  control->setGeometry(metrics_.PixelsX(spec.left), metrics_.PixelsY(spec.top),
+                       metrics_.PixelsX(spec.width), metrics_.PixelsY(spec.height));
+  if (spec.kind != ControlKind::Frame) {
+    control->installEventFilter(this);  // clicks and access keys may leave txtZoom
+  }
+  return control;
+}
 
-  cmdOK = makeButton("cmdOK");
-  cmdOK->setText(QString::fromUtf8(kOkCaption));
-  cmdOK->setDefault(true);
-  Place(cmdOK, 2280, 2190, 990, 390);
-  cmdCancel = makeButton("cmdCancel");
-  Place(cmdCancel, 3315, 2190, 990, 390);
-  cmdSubmit = makeButton("cmdSubmit");
-  Place(cmdSubmit, 4350, 2190, 990, 390);
-  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-  connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-  connect(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
-
-  labCopyright = new QLabel(this);
-  labCopyright->setObjectName(QStringLiteral("labCopyright"));
-  labCopyright->setTextFormat(Qt::PlainText);
-  labCopyright->setFont(MakeFont(kTimesNewRoman, 12, QFont::Bold));
-  labCopyright->setAlignment(Qt::AlignCenter);
-  labCopyright->setAutoFillBackground(true);
-  QPalette footer = labCopyright->palette();
-  footer.setColor(QPalette::Window, kFooterBackground);
-  footer.setColor(QPalette::WindowText, Qt::white);
-  labCopyright->setPalette(footer);
-  labCopyright->setCursor(
-      QCursor(QPixmap(QStringLiteral(":/hand_cursor.png")), kHandHotSpot.x(), kHandHotSpot.y()));
-  labCopyright->installEventFilter(this);
-  Place(labCopyright, 15, 2670, 5370, 300);
+void frmConfig::SetBuddies() {
+  // A label's access key leads to the next control in the focus order; in a row of options, to
+  // the one that is selected, as Tab does.
+  const auto& controls = ConfigControls();
+  for (auto spec = controls.begin(); spec != controls.end(); ++spec) {
+    if (spec->kind != ControlKind::Label) {
+      continue;
+    }
+    const auto next = std::find_if(spec + 1, controls.end(), TakesFocus);
+    if (next == controls.end()) {
+      continue;
+    }
+    auto* label = Control<QLabel>(spec->id);
+    label->setBuddy(Control(next->id));
+    if (next->kind == ControlKind::OptionButton) {
+      auto* group = new QButtonGroup(this);
+      for (const ControlSpec& option : controls) {
+        if (option.kind == ControlKind::OptionButton && option.container == next->container) {
+          group->addButton(Control<QRadioButton>(option.id));
+        }
+      }
+      connect(group, &QButtonGroup::buttonToggled, this,
+              [label](QAbstractButton* button, bool checked) {
+                if (checked) {
+                  label->setBuddy(button);
+                }
+              });
+    }
+  }
 }
 
 void frmConfig::SetTabOrder() {
-  QWidget* const order[] = {cboFocus,    optLanguage[0], optLanguage[1], txtZoom,  optOrbit[0],
-                            optOrbit[1], cmdOK,          cmdCancel,      cmdSubmit};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
-    setTabOrder(order[i - 1], order[i]);
+  QWidget* previous = nullptr;
+  for (const ControlSpec& spec : ConfigControls()) {
+    if (!TakesFocus(spec)) {
+      continue;
+    }
+    if (previous != nullptr) {
+      setTabOrder(previous, Control(spec.id));
+    }
+    previous = Control(spec.id);
   }
 }
 
-void frmConfig::Place(QWidget* control, int left, int top, int width, int height) const {
-  control->setGeometry(metrics_.PixelsX(left), metrics_.PixelsY(top), metrics_.PixelsX(width),
-                       metrics_.PixelsY(height));
-}
-
-void frmConfig::Form_Load() {
-  SetCopyright();
-  DialogLanguage = modPublic_.settings.Language;
-  SetCaptions();
-  FillFocusList();
-  LoadControls();
-  cboFocus->setFocus();
-}
-
-void frmConfig::SetCopyright() {
-  labCopyright->setText(
-      QString::fromUtf8(CopyrightCaption(kVersionMajor, kVersionMinor, kVersionRevision)));
-}
-
-void frmConfig::SetCaptions() {
-  const auto captions = CaptionsFor(DialogLanguage);
-  if (!captions) {
-    return;
+void frmConfig::ConnectEvents() {
+  for (const ControlId option : {ControlId::optLanguage0, ControlId::optLanguage1}) {
+    connect(Control<QRadioButton>(option), &QRadioButton::clicked, this,
+            [this] { controller_.optLanguage_Click(); });
   }
-  const auto setLabel = [](QLabel* label, std::string_view text) {
-    label->setText(QString::fromUtf8(text));
-    label->adjustSize();  // auto-size, keeping the left and top edges
-  };
-  setLabel(labFocus, captions->labFocus);
-  setLabel(labLanguage, captions->labLanguage);
-  optLanguage[0]->setText(QString::fromUtf8(captions->optLanguage0));
-  setLabel(labZoom, captions->labZoom);
-  setLabel(labX, captions->labX);
-  setLabel(labOrbit, captions->labOrbit);
-  optOrbit[0]->setText(QString::fromUtf8(captions->optOrbit0));
-  optOrbit[1]->setText(QString::fromUtf8(captions->optOrbit1));
-  cmdCancel->setText(QString::fromUtf8(captions->cmdCancel));
-  cmdSubmit->setText(QString::fromUtf8(captions->cmdSubmit));
-  FitOptionsToCaptions();
+  auto* ok = Control<QPushButton>(ControlId::cmdOK);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, [this] { controller_.cmdOK_Click(); });
+  connect(Control<QPushButton>(ControlId::cmdCancel), &QPushButton::clicked, this,
+          [this] { controller_.cmdCancel_Click(); });
+  connect(Control<QPushButton>(ControlId::cmdSubmit), &QPushButton::clicked, this,
+          [this] { controller_.cmdSubmit_Click(); });
+
+  auto* footer = Control<QLabel>(ControlId::labCopyright);
+  footer->setTextFormat(Qt::PlainText);
+  footer->setAlignment(Qt::AlignCenter);
+  footer->setAutoFillBackground(true);
+  QPalette colours = footer->palette();
+  colours.setColor(QPalette::Window, FromColorRef(kCopyrightBackColor));
+  colours.setColor(QPalette::WindowText, FromColorRef(kCopyrightForeColor));
+  footer->setPalette(colours);
+  // The pointing hand marks the footer as a link; its click arrives in eventFilter.
+  footer->setCursor(
+      QCursor(QPixmap(QStringLiteral(":/hand_cursor.png")), kHandHotSpot.x(), kHandHotSpot.y()));
 }
 
-void frmConfig::FitOptionsToCaptions() {
+void frmConfig::SetCaption(ControlId control, std::string_view caption) {
+  const QString text = QString::fromUtf8(caption);
+  if (auto* label = qobject_cast<QLabel*>(Control(control))) {
+    label->setText(text);
+    if (ConfigControl(control).autoSize) {
+      label->adjustSize();
+    }
+  } else if (auto* button = qobject_cast<QAbstractButton*>(Control(control))) {
+    button->setText(text);
+    if (auto* option = qobject_cast<QRadioButton*>(button)) {
+      FitOptionToCaption(option);
+    }
+  }
+}
+
+void frmConfig::FitOptionToCaption(QRadioButton* option) {
   // The substitute fonts are wider than the ones the layout was drawn for: an option grows to
   // its caption rather than clip it (its height around its middle), and its frame grows to
   // hold it.
-  for (QRadioButton* option : {optLanguage[0], optLanguage[1], optOrbit[0], optOrbit[1]}) {
-    const QSize wanted = option->sizeHint();
-    const int height = std::max(option->height(), wanted.height());
-    option->setGeometry(option->x(), option->y() - (height - option->height()) / 2,
-                        std::max(option->width(), wanted.width()), height);
-  }
-  for (QFrame* frame : {Frame1, Frame2}) {
-    const QRect children = frame->childrenRect();
-    frame->resize(std::max(frame->width(), children.right() + 1),
-                  std::max(frame->height(), children.bottom() + 1));
+  const QSize wanted = option->sizeHint();
+  const int height = std::max(option->height(), wanted.height());
+  option->setGeometry(option->x(), option->y() - (height - option->height()) / 2,
+                      std::max(option->width(), wanted.width()), height);
+  QWidget* frame = option->parentWidget();
+  const QRect children = frame->childrenRect();
+  frame->resize(std::max(frame->width(), children.right() + 1),
+                std::max(frame->height(), children.bottom() + 1));
+}
+
+void frmConfig::SetFocusEntries(const std::vector<std::string>& entries) {
+  auto* list = Control<QComboBox>(ControlId::cboFocus);
+  list->clear();
+  for (const std::string& entry : entries) {
+    list->addItem(QString::fromUtf8(entry));
   }
 }
 
-void frmConfig::FillFocusList() {
-  const int position = cboFocus->currentIndex();
-  cboFocus->clear();
-  for (const std::string& entry : FocusListEntries(modPublic_.Bodies, DialogLanguage)) {
-    cboFocus->addItem(QString::fromUtf8(entry));
-  }
-  cboFocus->setCurrentIndex(position);
+int frmConfig::FocusSelection() const {
+  return Control<QComboBox>(ControlId::cboFocus)->currentIndex();
 }
 
-void frmConfig::LoadControls() {
-  cboFocus->setCurrentIndex(FocusPosition(modPublic_.settings));
-  const int language = modPublic_.settings.Language;
-  if (language == 1 || language == 2) {
-    optLanguage[language - 1]->setChecked(true);
-    optLanguage_Click();
-  }
-  const QString decimalPoint = QLocale::system().decimalPoint();
-  txtZoom->setText(QString::fromUtf8(
-      FormatNumber(modPublic_.settings.Zoom, "0.0#", decimalPoint.toStdString())));
-  if (modPublic_.settings.Orbit != 0) {
-    optOrbit[0]->setChecked(true);
-  }
+void frmConfig::SelectFocusEntry(int position) {
+  Control<QComboBox>(ControlId::cboFocus)->setCurrentIndex(position);
 }
 
-bool frmConfig::CheckZoom() {
-  if (ZoomTextAcceptable(txtZoom->text().toStdString(), UserNumericLocale())) {
-    return true;
-  }
-  ShowMessage(QMessageBox::Warning, ZoomErrorText(DialogLanguage));
-  return false;
+bool frmConfig::IsChecked(ControlId option) const {
+  return Control<QRadioButton>(option)->isChecked();
 }
 
-bool frmConfig::SaveConfig() {
-  const DialogChoice choice{cboFocus->currentIndex(), optLanguage[0]->isChecked(),
-                            txtZoom->text().toStdString(), optOrbit[0]->isChecked()};
-  for (const auto& [key, text] : ConfigEntries(choice)) {
-    store_.WriteSetting(kConfigSection, key, text);
-  }
-  // OK ends the process at once, so what it wrote must already be on disk; a store that cannot
-  // be written must not look saved.
-  if (store_.Sync()) {
-    return true;
-  }
-  ShowMessage(QMessageBox::Critical, SaveErrorText(DialogLanguage));
-  return false;
+void frmConfig::Check(ControlId option) {
+  Control<QRadioButton>(option)->setChecked(true);
 }
 
-void frmConfig::ShowMessage(QMessageBox::Icon icon, const MessageText& text) {
-  QMessageBox box(icon, QString::fromUtf8(text.title), QString::fromUtf8(text.message),
-                  QMessageBox::Ok, this);
+std::string frmConfig::ZoomText() const {
+  return Control<QLineEdit>(ControlId::txtZoom)->text().toStdString();
+}
+
+void frmConfig::SetZoomText(std::string_view text) {
+  Control<QLineEdit>(ControlId::txtZoom)->setText(QString::fromUtf8(text));
+}
+
+void frmConfig::ShowMessage(MessageIcon icon, const MessageText& text) {
+  QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Critical,
+                  QString::fromUtf8(text.title), QString::fromUtf8(text.message), QMessageBox::Ok,
+                  this);
   box.exec();
   // Without a window manager nobody hands the keyboard back when the box closes.
   activateWindow();
 }
 
-void frmConfig::optLanguage_Click() {
-  DialogLanguage = optLanguage[0]->isChecked() ? 1 : 2;
-  SetCaptions();
-  FillFocusList();
+void frmConfig::MoveFocus(ControlId control) {
+  Control(control)->setFocus();
 }
 
-void frmConfig::cmdOK_Click() {
-  if (!CheckZoom() || !SaveConfig()) {
-    return;
-  }
+void frmConfig::EndProgram() {
   endProgram_();
 }
 
-void frmConfig::cmdCancel_Click() {
-  endProgram_();
-}
-
-void frmConfig::cmdSubmit_Click() {
-  SaveConfig();
-}
-
-void frmConfig::labCopyright_Click() {
-  OpenWebPage(kHomePage);  // a page that cannot be opened is not reported
+void frmConfig::OpenWebPage(std::string_view url) {
+  quorvane::OpenWebPage(url);  // a page that cannot be opened is not reported
 }
 
 void frmConfig::reject() {
-  cmdCancel_Click();
+  controller_.cmdCancel_Click();
 }
 
 void frmConfig::showEvent(QShowEvent* event) {
@@ -339,6 +301,7 @@ void frmConfig::showEvent(QShowEvent* event) {
 }
 
 bool frmConfig::LeavesTxtZoom(QObject* watched, QEvent* event) const {
+  QWidget* const txtZoom = Control(ControlId::txtZoom);
   if (focusWidget() != txtZoom) {
     return false;
   }
@@ -374,14 +337,14 @@ bool frmConfig::LeavesTxtZoom(QObject* watched, QEvent* event) const {
 }
 
 bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
-  if (LeavesTxtZoom(watched, event) && !CheckZoom()) {
+  if (LeavesTxtZoom(watched, event) && !controller_.CheckZoom()) {
     return true;  // the focus stays and the control never sees the event
   }
-  if (watched == labCopyright && event->type() == QEvent::MouseButtonRelease) {
+  QWidget* const footer = Control(ControlId::labCopyright);
+  if (watched == footer && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<const QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton &&
-        labCopyright->rect().contains(mouse->position().toPoint())) {
-      labCopyright_Click();
+    if (mouse->button() == Qt::LeftButton && footer->rect().contains(mouse->position().toPoint())) {
+      controller_.labCopyright_Click();
       return true;
     }
   }
@@ -390,7 +353,7 @@ bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmConfig::focusNextPrevChild(bool next) {
   // Tab and Backtab leave txtZoom only with an acceptable text.
-  if (focusWidget() == txtZoom && !CheckZoom()) {
+  if (focusWidget() == Control(ControlId::txtZoom) && !controller_.CheckZoom()) {
     return true;
   }
   return QDialog::focusNextPrevChild(next);

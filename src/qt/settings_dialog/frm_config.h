@@ -1,29 +1,23 @@
-// The settings dialog: shows the settings read at start in Japanese or English, checks the
-// magnification, saves [Config] with OK or Apply and ends the program with OK or Cancel.
+// The settings dialog's Qt window: builds its controls from the control table, shows what the
+// controller sets and forwards clicks and the moments the focus is about to leave txtZoom to it.
 #pragma once
 
 #include <QDialog>
-#include <QMessageBox>
 #include <array>
-#include <cstdint>
 #include <functional>
 
+#include "core/platform/screen_metrics.h"
 #include "core/platform/settings_store.h"
-#include "core/settings_dialog/dialog_texts.h"
+#include "core/settings_dialog/config_controller.h"
+#include "core/settings_dialog/config_view.h"
+#include "core/settings_dialog/control_table.h"
 #include "core/startup/mod_public.h"
-#include "qt/platform/qt_screen.h"
 
-class QButtonGroup;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace quorvane {
 
-class frmConfig : public QDialog {
+class frmConfig : public QDialog, private ConfigView {
   Q_OBJECT
 
  public:
@@ -40,52 +34,39 @@ class frmConfig : public QDialog {
 
  private:
   void CreateControls();
+  QWidget* CreateControl(const ControlSpec& spec);
+  void SetBuddies();
   void SetTabOrder();
-  void Form_Load();
-  void SetCopyright();
-  void SetCaptions();
-  void FitOptionsToCaptions();
-  void FillFocusList();
-  void LoadControls();
-  bool CheckZoom();
-  bool SaveConfig();
-  // A modal message box over the dialog.
-  void ShowMessage(QMessageBox::Icon icon, const MessageText& text);
+  void ConnectEvents();
+  void FitOptionToCaption(QRadioButton* option);
 
-  void optLanguage_Click();
-  void cmdOK_Click();
-  void cmdCancel_Click();
-  void cmdSubmit_Click();
-  void labCopyright_Click();
+  // ConfigView
+  void SetCaption(ControlId control, std::string_view caption) override;
+  void SetFocusEntries(const std::vector<std::string>& entries) override;
+  int FocusSelection() const override;
+  void SelectFocusEntry(int position) override;
+  bool IsChecked(ControlId option) const override;
+  void Check(ControlId option) override;
+  std::string ZoomText() const override;
+  void SetZoomText(std::string_view text) override;
+  void ShowMessage(MessageIcon icon, const MessageText& text) override;
+  void MoveFocus(ControlId control) override;
+  void EndProgram() override;
+  void OpenWebPage(std::string_view url) override;
 
   // True when the event is about to move the focus from txtZoom to another control.
   bool LeavesTxtZoom(QObject* watched, QEvent* event) const;
-  // Places a control by twips relative to its container.
-  void Place(QWidget* control, int left, int top, int width, int height) const;
 
-  const ModPublic& modPublic_;
-  SettingsStore& store_;
+  QWidget* Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
+  template <typename T>
+  T* Control(ControlId id) const {
+    return static_cast<T*>(Control(id));
+  }
+
   std::function<void()> endProgram_;
   ScreenMetrics metrics_;
-  std::int16_t DialogLanguage = 1;
-
-  QLabel* labFocus = nullptr;
-  QComboBox* cboFocus = nullptr;
-  QLabel* labLanguage = nullptr;
-  std::array<QRadioButton*, 2> optLanguage{};
-  QLabel* labZoom = nullptr;
-  QLineEdit* txtZoom = nullptr;
-  QLabel* labX = nullptr;
-  QLabel* labOrbit = nullptr;
-  std::array<QRadioButton*, 2> optOrbit{};
-  QPushButton* cmdOK = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  QPushButton* cmdSubmit = nullptr;
-  QFrame* Frame1 = nullptr;
-  QFrame* Frame2 = nullptr;
-  QLabel* labCopyright = nullptr;
-  QButtonGroup* languageGroup_ = nullptr;
-  QButtonGroup* orbitGroup_ = nullptr;
+  std::array<QWidget*, kControlCount> controls_{};
+  ConfigController controller_;
 };
 
 }  // namespace quorvane
