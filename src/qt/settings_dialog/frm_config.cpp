@@ -69,10 +69,8 @@ void frmConfig::CreateControls() {
   setWindowIcon(QIcon(QStringLiteral(":/dialog_icon.png")));
   setFixedSize(metrics_.PixelsX(kConfigClientWidth), metrics_.PixelsY(kConfigClientHeight));
   // Shown without an owner: centred on the screen. Qt's own placement guesses a frame and is
-  // 40 pixels high where no window manager draws one.
-  const QRect desktop = screen()->availableGeometry();
-  move(desktop.x() + (desktop.width() - width()) / 2,
-       desktop.y() + (desktop.height() - height()) / 2);
+  // 40 pixels high where no window manager draws one; a real frame is known once it is shown.
+  Centre(size());
   setFont(FromControlFont(kConfigDialogFont));
 
   // The frames first: they hold the option buttons.
@@ -157,9 +155,15 @@ void frmConfig::SetBuddies() {
         }
       }
       connect(group, &QButtonGroup::buttonToggled, this,
-              [label](QAbstractButton* button, bool checked) {
-                if (checked) {
-                  label->setBuddy(button);
+              [label, group](QAbstractButton* button, bool checked) {
+                if (!checked) {
+                  return;
+                }
+                label->setBuddy(button);
+                // Tab enters the row at the selected option too: Qt keeps the row's Tab stop
+                // on whichever option last had the focus, the first one in a fresh dialog.
+                for (QAbstractButton* option : group->buttons()) {
+                  option->setFocusPolicy(option == button ? Qt::StrongFocus : Qt::ClickFocus);
                 }
               });
     }
@@ -291,6 +295,12 @@ void frmConfig::reject() {
   controller_.cmdCancel_Click();
 }
 
+void frmConfig::Centre(QSize outer) {
+  const QRect desktop = screen()->availableGeometry();
+  move(desktop.x() + (desktop.width() - outer.width()) / 2,
+       desktop.y() + (desktop.height() - outer.height()) / 2);
+}
+
 void frmConfig::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Mouse presses and wheel turns move the focus before any widget sees them, so they are
@@ -337,6 +347,14 @@ bool frmConfig::LeavesTxtZoom(QObject* watched, QEvent* event) const {
 }
 
 bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
+  // A window manager has framed the window by its first exposure: centre it frame and all.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && !framed_ &&
+      windowHandle()->isExposed()) {
+    framed_ = true;
+    if (frameGeometry().size() != size()) {
+      Centre(frameGeometry().size());
+    }
+  }
   if (LeavesTxtZoom(watched, event) && !controller_.CheckZoom()) {
     return true;  // the focus stays and the control never sees the event
   }
