@@ -30,7 +30,6 @@ for i in $(seq 30); do
   fi
   sleep 0.1
 done
-echo "centre $cx $cy" >&2
 [ -n "$centred" ] || fail "the dialog's frame is centred at $cx,$cy, not 512,384"
 
 xdotool key Escape
