@@ -25,6 +25,7 @@ class StillHost : public OrreryHost {
   CursorPoint CursorPosition() override { return {}; }
   void EndProgram() override {}
   void SetTimerEnabled(bool) override {}
+  void SetScreenSaverActive(bool) override {}
 };
 
 void DrawFrameAndFlush(benchmark::State& state) {
@@ -45,10 +46,7 @@ void DrawFrameAndFlush(benchmark::State& state) {
       size.width(), size.height(), kTwips, kTwips, 0,
       std::make_unique<QtGlyphSource>(MakeFont(kUiGothic, 11.25, QFont::Bold), kTwips, kTwips));
   OrreryScene scene(mod, canvas, screen, host);
-  scene.ComputeGeometry();
-  scene.PrintInfo();
-  scene.DrawSun();
-  scene.PlaceBodies();
+  scene.Load();
   QImage backingStore(size, QImage::Format_RGB32);
   const auto flush = [&] {
     const QRegion dirty = ToQRegion(canvas.TakeDirtyRegion());

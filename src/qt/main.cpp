@@ -1,90 +1,22 @@
-// The entry point: refuses to start beside an open full-screen window or settings dialog, prepares
-// the shared values and shows the one window the command line asks for.
+// The entry point: reads the command line, wires the system services, runs the start-up sequence
+// and shows the one window it chose, or ends with its status and message.
 #include <QStringList>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
+#include <optional>
 #include <string>
 
-#include "core/startup/command_line.h"
-#include "core/startup/mod_public.h"
+#include "core/startup/start_up.h"
 #include "qt/orrery/hosted_orrery.h"
 #include "qt/orrery/show_frm_main.h"
 #include "qt/platform/application.h"
-#include "qt/platform/ini_settings_store.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/preview/show_frm_prev.h"
 #include "qt/settings_dialog/show_frm_config.h"
 #include "qt/startup/command_line_options.h"
 
-namespace {
-
-using namespace quorvane;
-
-int Main(int argc, char** argv, const CommandLineOptions& options) {
-  // Both searches are always made. A host's window is no instance of its own: it may run one
-  // saver per monitor, and beside a full-screen run or the dialog.
-  const bool fullScreenOpen = !options.hosted && TopLevelWindowExists(MainTitle);
-  const bool dialogOpen = !options.hosted && TopLevelWindowExists(kConfigTitle);
-  if (fullScreenOpen || dialogOpen) {
-    return 0;
-  }
-  const std::string& argumentText = options.argumentText;
-
-  ModPublic modPublic;
-  std::mt19937_64 generator(
-      static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-  modPublic.Rnd = [&generator] { return std::generate_canonical<double, 53>(generator); };
-
-  const StartDecision decision = DecideStart(argumentText);
-
-  modPublic.Pi = 4 * std::atan(1.0);
-
-  IniSettingsStore store;
-  WriteVersionInfo(store, ExecutableFolder());
-  modPublic.settings = LoadSettings(store, SystemCountryName());
-  InitBodies(modPublic.Bodies);
-
-  if (options.hosted) {
-    ApplyOptions(options, modPublic.settings);
-    Application application(argc, argv);
-    ShowHostedOrrery(modPublic, options.hostWindow);
-    return application.Exec();
-  }
-  switch (decision.mode) {
-    case StartMode::FullScreen: {
-      Application application(argc, argv);
-      ShowFrmMain(modPublic);
-      return application.Exec();
-    }
-    case StartMode::Settings: {
-      Application application(argc, argv);
-      ShowFrmConfig(modPublic, store);
-      return application.Exec();
-    }
-    case StartMode::Preview: {
-      if (decision.handleOverflow) {
-        std::fprintf(stderr,
-                     "quorvane: overflow: the preview window handle in \"%s\" is out of range\n",
-                     argumentText.c_str());
-        return 2;
-      }
-      Application::PreferSocketImageTransfer();
-      Application application(argc, argv);
-      ShowFrmPrev(modPublic, decision.parentHandle);
-      return application.Exec();
-    }
-    case StartMode::None:
-      break;
-  }
-  return 0;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  using namespace quorvane;
   QStringList arguments;
   for (int i = 1; i < argc; ++i) {
     arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -93,6 +25,7 @@ int main(int argc, char** argv) {
   const CommandLineOptions options = ReadCommandLine(
       arguments,
       saverWindow != nullptr ? std::optional(QString::fromLocal8Bit(saverWindow)) : std::nullopt);
+  // Answered before any service exists: no display, no lock, no settings written.
   switch (options.action) {
     case CommandLineOptions::Action::PrintHelp:
       std::fputs(UsageText().c_str(), stdout);
@@ -107,5 +40,39 @@ int main(int argc, char** argv) {
     case CommandLineOptions::Action::Start:
       break;
   }
-  return Main(argc, argv, options);
+
+  // Lives as long as the process: it holds the instance lock and the settings store.
+  QtSystemServices services;
+  StartPlan plan =
+      options.hosted ? StartUpHosted(services) : StartUp(options.argumentText, services);
+  if (!plan.message.empty()) {
+    std::fprintf(stderr, "%s\n", plan.message.c_str());
+  }
+  if (options.hosted && plan.mode != StartMode::None) {
+    ApplyOptions(options, plan.modPublic.settings);
+    Application application(argc, argv);
+    ShowHostedOrrery(plan.modPublic, options.hostWindow);
+    return application.Exec();
+  }
+  switch (plan.mode) {
+    case StartMode::FullScreen: {
+      Application application(argc, argv);
+      ShowFrmMain(plan.modPublic);
+      return application.Exec();
+    }
+    case StartMode::Settings: {
+      Application application(argc, argv);
+      ShowFrmConfig(plan.modPublic, services.Store());
+      return application.Exec();
+    }
+    case StartMode::Preview: {
+      Application::PreferSocketImageTransfer();
+      Application application(argc, argv);
+      ShowFrmPrev(plan.modPublic, plan.parentHandle);
+      return application.Exec();
+    }
+    case StartMode::None:
+      break;
+  }
+  return plan.exitStatus;
 }

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "core/platform/tick_interval.h"
 #include "qt/orrery/frm_main.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
@@ -54,7 +55,7 @@ class FrmMainTest : public QObject {
     const auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
     QVERIFY(timer != nullptr);
     QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 100);
+    QCOMPARE(timer->intervalAsDuration(), kTickInterval);
     // The load step drew before any show: the overlay is on the canvas already.
     const QImage loaded = window.grab().toImage();
     int white = 0;

@@ -18,18 +18,18 @@ using namespace quorvane;
 namespace {
 
 constexpr float kTwips = 15;
-constexpr QRgb kBlack = 0xFF000000;
-constexpr Color kRingGrey = 0x404040;
+constexpr QRgb kBlackPixel = 0xFF000000;
 
 class StillHost : public OrreryHost {
  public:
   CursorPoint CursorPosition() override { return {}; }
   void EndProgram() override { ended = true; }
   void SetTimerEnabled(bool) override {}
+  void SetScreenSaverActive(bool) override {}
   bool ended = false;
 };
 
-// A window's worth of scene on a 1024 x 768 canvas, loaded as Form_Load does.
+// A window's worth of scene on a 1024 x 768 canvas, loaded as the window loads it.
 struct Scene {
   explicit Scene(int centerId, float zoom = 5, std::vector<double> randoms = {0.1})
       : randoms_(std::move(randoms)),
@@ -41,10 +41,7 @@ struct Scene {
     InitBodies(mod.Bodies);
     mod.settings = {centerId, 2, zoom, -1, 0};
     mod.Rnd = [this] { return randoms_[next_++ % randoms_.size()]; };
-    scene.ComputeGeometry();
-    scene.PrintInfo();
-    scene.DrawSun();
-    scene.PlaceBodies();
+    scene.Load();
   }
 
   QPoint Pixel(float x, float y) const {
@@ -104,7 +101,7 @@ class OrreryRenderTest : public QObject {
       // Its ring runs through the opposite side of the orbit.
       const QPoint opposite = s.Pixel(static_cast<float>(2 * s.scene.CenterX - orbiter.X),
                                       static_cast<float>(2 * s.scene.CenterY - orbiter.Y));
-      QVERIFY2(HasColourNear(image, opposite, ToQColor(kRingGrey).rgb()), body.NameEn.c_str());
+      QVERIFY2(HasColourNear(image, opposite, ToQColor(kOrbitGrey).rgb()), body.NameEn.c_str());
     }
     // The overlay's three lines start 50, 70 and 90 pixels from the top, 50 from the left.
     const int lineHeight = qRound(s.canvas.TextHeight("x") / kTwips);
@@ -116,7 +113,7 @@ class OrreryRenderTest : public QObject {
         }
       }
       QVERIFY2(white > 100, qPrintable(QString::number(top)));
-      QCOMPARE(image.pixel(49, top + 6), kBlack);
+      QCOMPARE(image.pixel(49, top + 6), kBlackPixel);
     }
     // Nothing white above or left of the overlay.
     for (int y = 0; y < 120; ++y) {
@@ -133,7 +130,7 @@ class OrreryRenderTest : public QObject {
     for (int frame = 0; frame < 40; ++frame) {
       s.scene.DrawFrame();
     }
-    std::vector<QRgb> allowed{kBlack, 0xFFFFFFFF, ToQColor(kRingGrey).rgb()};
+    std::vector<QRgb> allowed{kBlackPixel, 0xFFFFFFFF, ToQColor(kOrbitGrey).rgb()};
     for (const Body& body : s.mod.Bodies) {
       allowed.push_back(ToQColor(body.Color).rgb());
     }
@@ -158,8 +155,7 @@ class OrreryRenderTest : public QObject {
     s.mod.settings.AutoChange = 1;
     QImage window(s.canvas.Width(), s.canvas.Height(), QImage::Format_RGB32);
     for (int tick = 0; tick < 120; ++tick) {
-      s.scene.AutoChangeFocus();
-      s.scene.DrawFrame();
+      s.scene.Tick();
       QPainter painter(&window);
       const QImage image = CanvasImage(s.canvas);
       for (const QRect& rect : ToQRegion(s.canvas.TakeDirtyRegion())) {

@@ -7,8 +7,6 @@ namespace quorvane {
 
 namespace {
 
-constexpr Color kBlack = 0;
-constexpr Color kOrbitGrey = 0x404040;
 constexpr double kMouseTolerance = 10;  // pixels between two ticks
 
 }  // namespace

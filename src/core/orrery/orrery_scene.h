@@ -32,11 +32,21 @@ class OrreryHost {
   virtual void EndProgram() = 0;
   // Switches the frame timer Timer1 on or off.
   virtual void SetTimerEnabled(bool enabled) = 0;
+  // The system's "screen saver active" switch.
+  virtual void SetScreenSaverActive(bool active) = 0;
 };
 
 class OrreryScene {
  public:
   OrreryScene(ModPublic& modPublic, Canvas& canvas, const ScreenMetrics& screen, OrreryHost& host);
+
+  // The window's load: lays out and draws the first picture, records the cursor, starts the frame
+  // timer and marks the screen saver active. Runs before the window is first shown.
+  void Load();
+  // One frame timer tick: the focus step in the automatic modes, then the frame.
+  void Tick();
+  // The window closed by the system rather than by input: the screen saver is no longer active.
+  void Unload();
 
   // Scale, centre and angle step for the focus body CenterId and the current screen size.
   void ComputeGeometry();

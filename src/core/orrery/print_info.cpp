@@ -1,13 +1,12 @@
 #include <string>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/startup/language.h"
 #include "core/startup/number_text.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr Color kWhite = 0xFFFFFF;
 
 struct OverlayTexts {
   const char* magnification;
@@ -16,14 +15,15 @@ struct OverlayTexts {
   const char* times;
 };
 
-constexpr OverlayTexts kJapanese{"直径倍率：", "基準：", "時間倍率：", "倍"};
-constexpr OverlayTexts kEnglish{"diameter magnification:", "focus:", "time scale:", "x"};
+constexpr OverlayTexts kJapaneseTexts{"直径倍率：", "基準：", "時間倍率：", "倍"};
+constexpr OverlayTexts kEnglishTexts{"diameter magnification:", "focus:", "time scale:", "x"};
 
 }  // namespace
 
 // Printed over whatever is there on every frame; only a focus change clears the old lines.
 void OrreryScene::PrintInfo() {
-  const OverlayTexts& texts = modPublic_.settings.Language == 1 ? kJapanese : kEnglish;
+  const OverlayTexts& texts =
+      ByLanguage(modPublic_.settings.Language, kJapaneseTexts, kEnglishTexts);
   const Body& focus = FocusBody();
   const float left = 50 * screen_.TwipsPerPixelX;
 

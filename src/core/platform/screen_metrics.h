@@ -5,6 +5,9 @@
 
 namespace quorvane {
 
+// Twips are 1/1440 inch.
+inline constexpr double kTwipsPerInch = 1440;
+
 struct ScreenMetrics {
   float Width = 0;   // twips
   float Height = 0;  // twips

@@ -19,7 +19,7 @@ void PreviewScene::CentreSunAndDrawRing(Canvas& canvas) {
   OrbitCenterY = Height / 2;
   canvas.SetDrawStyle(0);
   // Drawn once: the canvas keeps it under the shapes from now on.
-  canvas.Circle(OrbitCenterX, OrbitCenterY, twipsPerPixelX_ * kOrbitRadiusPixels, kRingColor);
+  canvas.Circle(OrbitCenterX, OrbitCenterY, twipsPerPixelX_ * kOrbitRadiusPixels, kOrbitGrey);
 }
 
 void PreviewScene::MovePlanet() {

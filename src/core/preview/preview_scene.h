@@ -12,7 +12,6 @@ namespace quorvane {
 inline constexpr Color kPreviewBackColor = 0x00400000;
 inline constexpr Color kSunColor = 0x000070FF;
 inline constexpr Color kPlanetColor = 0x00C06000;
-inline constexpr Color kRingColor = 0x00404040;
 inline constexpr int kPreviewWidthPixels = 155;
 inline constexpr int kPreviewHeightPixels = 115;
 inline constexpr int kOrbitRadiusPixels = 45;

@@ -13,8 +13,6 @@ namespace quorvane {
 
 namespace {
 
-constexpr std::int32_t kDefaultCenterId = 4;
-constexpr float kDefaultZoom = 5;
 constexpr std::int32_t kAutoOutwards = 10;
 constexpr std::int32_t kAutoInwards = 11;
 
@@ -34,7 +32,7 @@ std::optional<double> WholeNumber(std::string_view text) {
 }
 
 std::int32_t ReadCenterId(const SettingsStore& store) {
-  const auto value = WholeNumber(store.ReadSetting(kConfigSection, "CenterId", "4"));
+  const auto value = WholeNumber(store.ReadSetting(kConfigSection, "CenterId", ""));
   if (!value || *value != std::trunc(*value) || *value < 1 || *value > kAutoInwards) {
     return kDefaultCenterId;
   }
@@ -50,7 +48,7 @@ std::int16_t ReadLanguage(const SettingsStore& store, std::int16_t defaultLangua
 }
 
 float ReadZoom(const SettingsStore& store) {
-  std::string text = store.ReadSetting(kConfigSection, "Zoom", "5");
+  std::string text = store.ReadSetting(kConfigSection, "Zoom", "");
   auto value = WholeNumber(text);
   if (!value && std::count(text.begin(), text.end(), ',') == 1 &&
       text.find('.') == std::string::npos) {

@@ -6,15 +6,20 @@
 #include <string_view>
 
 #include "core/platform/settings_store.h"
+#include "core/startup/language.h"
 
 namespace quorvane {
 
+// What a store without the key, or with a value the program never writes, gives.
+inline constexpr std::int32_t kDefaultCenterId = 4;  // Mars
+inline constexpr float kDefaultZoom = 5;
+
 struct Settings {
-  std::int32_t CenterId = 4;    // focus body, index into Bodies (1 to 9)
-  std::int16_t Language = 2;    // 1 Japanese, 2 English
-  float Zoom = 5;               // magnification of the drawn diameters
-  std::int16_t Orbit = 0;       // 0 false, -1 true: draw the orbit rings
-  std::int16_t AutoChange = 0;  // 0 fixed focus, 1 outwards, -1 inwards
+  std::int32_t CenterId = kDefaultCenterId;  // focus body, index into Bodies (1 to 9)
+  std::int16_t Language = kEnglish;          // 1 Japanese, 2 English
+  float Zoom = kDefaultZoom;                 // magnification of the drawn diameters
+  std::int16_t Orbit = 0;                    // 0 false, -1 true: draw the orbit rings
+  std::int16_t AutoChange = 0;               // 0 fixed focus, 1 outwards, -1 inwards
 };
 
 // "1.01.0000" for major 1, minor 1, revision 0.

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "core/platform/tick_interval.h"
 #include "qt/orrery/orrery_canvas.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
@@ -20,8 +21,6 @@
 namespace quorvane {
 
 namespace {
-
-constexpr int kTimerInterval = 100;  // ms
 
 QRect PrimaryScreenRect() {
   return QGuiApplication::primaryScreen()->geometry();
@@ -46,7 +45,6 @@ QRegion Scaled(const QRegion& region, qreal factor) {
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
       paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
-      modPublic_(modPublic),
       screen_(screen),
       // In device pixels, so that at any scale every pixel of the screen is painted.
       canvas_(MakeOrreryCanvas(screen)),
@@ -75,7 +73,7 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   txtDummy->setFocus();
 
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(kTimerInterval);
+  Timer1->setInterval(kTickInterval);
   connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
   // Key preview: every key typed into this window passes here before reaching txtDummy.
@@ -92,20 +90,11 @@ void frmMain::Form_Load() {
   const float width = screen_.Width;
   const float height = screen_.Height;
   txtDummy->move(screen_.PixelsX(2.0 * width), screen_.PixelsY(2.0 * height));
-  scene_.ComputeGeometry();
-  scene_.PrintInfo();
-  scene_.DrawSun();
-  scene_.PlaceBodies();
-  scene_.CursorPos = GetCursorPos();
-  SetTimerEnabled(true);
-  SetScreenSaverActive(true);
+  scene_.Load();
 }
 
 void frmMain::Timer1_Timer() {
-  if (modPublic_.settings.AutoChange != 0) {
-    scene_.AutoChangeFocus();
-  }
-  scene_.DrawFrame();
+  scene_.Tick();
   const QRegion dirty = ToQRegion(canvas_.TakeDirtyRegion());
   if (paintsOnScreen_) {
     BlitToWindow(winId(), canvas_, dirty);
@@ -123,7 +112,7 @@ void frmMain::Form_MouseDown() {
 }
 
 void frmMain::Form_Unload() {
-  SetScreenSaverActive(false);
+  scene_.Unload();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -186,6 +175,10 @@ void frmMain::SetTimerEnabled(bool enabled) {
   } else {
     Timer1->stop();
   }
+}
+
+void frmMain::SetScreenSaverActive(bool active) {
+  quorvane::SetScreenSaverActive(active);
 }
 
 }  // namespace quorvane

@@ -40,9 +40,9 @@ class frmMain final : public QWidget, private OrreryHost {
   CursorPoint CursorPosition() override;
   void EndProgram() override;
   void SetTimerEnabled(bool enabled) override;
+  void SetScreenSaverActive(bool active) override;
 
   const bool paintsOnScreen_;
-  ModPublic& modPublic_;
   const ScreenMetrics screen_;
   PixelCanvas canvas_;
   OrreryScene scene_;

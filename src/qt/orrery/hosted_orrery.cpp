@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "core/platform/tick_interval.h"
 #include "qt/orrery/orrery_canvas.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/qt_screen.h"
@@ -18,12 +19,6 @@
 
 namespace quorvane {
 
-namespace {
-
-constexpr int kTimerInterval = 100;  // ms
-
-}  // namespace
-
 HostedOrrery::HostedOrrery(ModPublic& modPublic, std::unique_ptr<ForeignWindowWatch> watch,
                            WId window)
     : modPublic_(modPublic), watch_(std::move(watch)), window_(window) {
@@ -31,7 +26,7 @@ HostedOrrery::HostedOrrery(ModPublic& modPublic, std::unique_ptr<ForeignWindowWa
   new WindowErrorFilter({window_}, this);
   auto* notifier = new QSocketNotifier(watch_->Descriptor(), QSocketNotifier::Read, this);
   connect(notifier, &QSocketNotifier::activated, this, &HostedOrrery::ReadWindowEvents);
-  Timer1.setInterval(kTimerInterval);
+  Timer1.setInterval(kTickInterval);
   connect(&Timer1, &QTimer::timeout, this, &HostedOrrery::Timer1_Timer);
   Form_Load();
 }
@@ -45,21 +40,13 @@ void HostedOrrery::Form_Load() {
   canvas_ = std::make_unique<PixelCanvas>(MakeOrreryCanvas(screen_));
   OrreryHost& host = *this;
   scene_ = std::make_unique<OrreryScene>(modPublic_, *canvas_, screen_, host);
-  scene_->ComputeGeometry();
-  scene_->PrintInfo();
-  scene_->DrawSun();
-  scene_->PlaceBodies();
-  scene_->CursorPos = CursorPosition();
+  scene_->Load();
   canvas_->TakeDirtyRegion();
   Blit(QRect(0, 0, canvas_->Width(), canvas_->Height()));
-  SetTimerEnabled(true);
 }
 
 void HostedOrrery::Timer1_Timer() {
-  if (modPublic_.settings.AutoChange != 0) {
-    scene_->AutoChangeFocus();
-  }
-  scene_->DrawFrame();
+  scene_->Tick();
   Blit(ToQRegion(canvas_->TakeDirtyRegion()));
 }
 

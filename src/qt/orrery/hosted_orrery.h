@@ -28,7 +28,7 @@ class HostedOrrery final : public QObject, private OrreryHost {
   ~HostedOrrery() override;
 
  private:
-  // A new canvas and scene for the window's present size, drawn as frmMain's load draws them.
+  // A new canvas and scene for the window's present size, loaded as frmMain loads its scene.
   void Form_Load();
   void Timer1_Timer();
   // Follows what the host did to the window: gone, resized or exposed.
@@ -39,6 +39,8 @@ class HostedOrrery final : public QObject, private OrreryHost {
   CursorPoint CursorPosition() override { return {}; }
   void EndProgram() override;
   void SetTimerEnabled(bool enabled) override;
+  // The host, not this program, decides when the screen saver is active.
+  void SetScreenSaverActive(bool) override {}
 
   ModPublic& modPublic_;
   std::unique_ptr<ForeignWindowWatch> watch_;

@@ -2,18 +2,13 @@
 
 #include <memory>
 
+#include "core/platform/color.h"
 #include "core/platform/font_names.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_glyph_source.h"
 #include "qt/platform/qt_screen.h"
 
 namespace quorvane {
-
-namespace {
-
-constexpr Color kBlack = 0;
-
-}  // namespace
 
 PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen) {
   const ScreenMetrics device = InDevicePixels(screen);

@@ -4,12 +4,13 @@
 #include <QString>
 #include <cmath>
 
+#include "core/platform/screen_metrics.h"
+
 namespace quorvane {
 
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
-constexpr double kTwipsPerInch = 1440;
 
 int DotsPerMetre(float twipsPerPixel) {
   return static_cast<int>(std::lround(kTwipsPerInch / twipsPerPixel / kMetresPerInch));

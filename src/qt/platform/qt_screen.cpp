@@ -6,12 +6,6 @@
 
 namespace quorvane {
 
-namespace {
-
-constexpr double kTwipsPerInch = 1440;
-
-}  // namespace
-
 ScreenMetrics PrimaryScreenMetrics() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   ScreenMetrics metrics;

@@ -1,4 +1,4 @@
-// System services on Linux through Qt: the cursor, the locale and the desktop.
+// System services on Linux through Qt, Xlib and POSIX.
 #include "qt/platform/qt_system_services.h"
 
 #include <QCursor>
@@ -9,21 +9,52 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "qt/platform/x11_display.h"
+
 namespace quorvane {
+
+bool QtSystemServices::TopLevelWindowExists(std::string_view title) {
+  return X11WindowTitledExists(title);
+}
+
+std::string QtSystemServices::ExecutableFolder() {
+  std::error_code error;
+  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : executable.parent_path().string();
+}
+
+std::string QtSystemServices::SystemCountryName() {
+  return QLocale::territoryToString(QLocale::system().territory()).toStdString();
+}
+
+SettingsStore& QtSystemServices::Store() {
+  if (!store_) {
+    store_.emplace();
+  }
+  return *store_;
+}
+
+std::optional<std::string> QtSystemServices::EnvironmentVariable(std::string_view name) {
+  const char* value = std::getenv(std::string(name).c_str());
+  return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+bool QtSystemServices::AcquireInstanceLock(InstanceLock kind) {
+  return lock_.Acquire(kind);
+}
+
+std::optional<std::string> QtSystemServices::DisplayProblem() {
+  // Only Qt's xcb platform, the default here, opens the X display.
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (!platform.isEmpty() && !platform.startsWith("xcb")) {
+    return std::nullopt;
+  }
+  return X11DisplayProblem();
+}
 
 CursorPoint GetCursorPos() {
   const QPoint position = QCursor::pos();
   return {position.x(), position.y()};
-}
-
-std::string SystemCountryName() {
-  return QLocale::territoryToString(QLocale::system().territory()).toStdString();
-}
-
-std::string ExecutableFolder() {
-  std::error_code error;
-  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : executable.parent_path().string();
 }
 
 bool OpenWebPage(std::string_view url) {

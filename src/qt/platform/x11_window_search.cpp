@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "qt/platform/qt_system_services.h"
+#include "qt/platform/x11_display.h"
 
 namespace quorvane {
 
@@ -90,7 +90,7 @@ bool SearchTree(Display* display, Window window, std::string_view title) {
 
 }  // namespace
 
-bool TopLevelWindowExists(std::string_view title) {
+bool X11WindowTitledExists(std::string_view title) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     return false;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/platform/pixel_canvas.h"
+#include "core/platform/tick_interval.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/qt_glyph_source.h"
 
@@ -21,7 +22,7 @@ frmPrev::frmPrev(const ModPublic& modPublic)
   setAttribute(Qt::WA_NoSystemBackground);
   // Running from creation; the first tick can only come once the event loop runs.
   Timer1.setObjectName(QStringLiteral("Timer1"));
-  Timer1.setInterval(100);
+  Timer1.setInterval(kTickInterval);
   connect(&Timer1, &QTimer::timeout, this, &frmPrev::Timer1_Timer);
   Timer1.start();
 }

@@ -5,11 +5,7 @@ namespace {
 
 class AutoChangeFocusTest : public SceneTest {
  protected:
-  // What the frame timer does on each tick in the automatic modes.
-  void Tick() {
-    scene.AutoChangeFocus();
-    scene.DrawFrame();
-  }
+  void Tick() { scene.Tick(); }  // the focus step, then the frame
 };
 
 TEST_F(AutoChangeFocusTest, StepsThroughThePlanetsEvery51Ticks) {

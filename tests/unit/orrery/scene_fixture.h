@@ -25,6 +25,9 @@ class FakeHost : public OrreryHost {
   void SetTimerEnabled(bool enabled) override {
     log_.emplace_back(enabled ? "Timer=on" : "Timer=off");
   }
+  void SetScreenSaverActive(bool active) override {
+    log_.emplace_back(active ? "ScreenSaver=on" : "ScreenSaver=off");
+  }
 
  private:
   std::vector<std::string>& log_;
@@ -42,8 +45,7 @@ class SceneTest : public ::testing::Test {
   // The scene as the window's load step leaves it, with an empty log.
   void Load(int centerId) {
     mod.settings.CenterId = centerId;
-    scene.ComputeGeometry();
-    scene.PlaceBodies();
+    scene.Load();
     canvas.log.clear();
   }
 

@@ -14,11 +14,9 @@ namespace quorvane {
 namespace {
 
 constexpr float kTwips = 15;  // twips per pixel
-constexpr Color kBlack = 0;
 constexpr Color kRed = 0x0000FF;
 constexpr Color kGreen = 0x00FF00;
 constexpr Color kBlue = 0xFF0000;
-constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kGrey = 0x404040;
 
 // Every byte is a 5 x 8 box on a 7-pixel advance, its top two rows half covered (not ink), the
