@@ -188,8 +188,27 @@ class FrmConfigTest : public QObject {
     for (const auto& place : places) {
       QCOMPARE(Control<QWidget>(*dialog, place.name)->geometry(), place.pixels);
     }
-    // Auto-sized labels keep their left and top edges.
-    QCOMPARE(Control<QLabel>(*dialog, "labZoom")->pos(), QPoint(14, 78));
+    // Auto-sized labels keep their left edges; their text is on the line of the control beside
+    // them: same vertical centre, same font, both centred.
+    QCOMPARE(Control<QLabel>(*dialog, "labZoom")->x(), 14);
+    const struct {
+      const char* label;
+      const char* beside;
+    } rows[] = {{"labFocus", "cboFocus"},
+                {"labLanguage", "optLanguage_0"},
+                {"labLanguage", "optLanguage_1"},
+                {"labZoom", "txtZoom"},
+                {"labX", "txtZoom"},
+                {"labOrbit", "optOrbit_0"},
+                {"labOrbit", "optOrbit_1"}};
+    for (const auto& row : rows) {
+      const auto* label = Control<QLabel>(*dialog, row.label);
+      const auto* beside = Control<QWidget>(*dialog, row.beside);
+      const int besideCentre = beside->mapTo(dialog.get(), beside->rect().center()).y();
+      QVERIFY2(std::abs(label->geometry().center().y() - besideCentre) <= 1, row.label);
+      QVERIFY(label->alignment() & Qt::AlignVCenter);
+      QCOMPARE(label->font(), beside->font());
+    }
     // Options may grow to their captions but stay inside the dialog and clear of each other.
     for (const char* frame : {"Frame1", "Frame2"}) {
       QVERIFY(dialog->rect().contains(Control<QWidget>(*dialog, frame)->geometry()));

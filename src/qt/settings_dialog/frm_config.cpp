@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "qt/platform/fonts.h"
@@ -221,6 +222,35 @@ void frmConfig::SetCaption(ControlId control, std::string_view caption) {
     if (auto* option = qobject_cast<QRadioButton*>(button)) {
       FitOptionToCaption(option);
     }
+  }
+  AlignRowLabels();
+}
+
+void frmConfig::AlignRowLabels() {
+  // An auto-sized label is as tall as its font's line, which the CJK font makes taller than
+  // the text: its text would sit below that of the control beside it. It takes that control's
+  // top and height instead and centres its text the way the control does.
+  const auto& controls = ConfigControls();
+  for (const ControlSpec& spec : controls) {
+    if (spec.kind != ControlKind::Label || !spec.autoSize) {
+      continue;
+    }
+    const int row = metrics_.PixelsY(spec.top + spec.height / 2.0);
+    QRect beside;
+    for (const ControlSpec& other : controls) {
+      if (!TakesFocus(other)) {
+        continue;
+      }
+      const QWidget* control = Control(other.id);
+      const QRect rect(control->mapTo(this, QPoint(0, 0)), control->size());
+      if (beside.isNull() ||
+          std::abs(rect.center().y() - row) < std::abs(beside.center().y() - row)) {
+        beside = rect;
+      }
+    }
+    auto* label = Control<QLabel>(spec.id);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setGeometry(label->x(), beside.y(), label->width(), beside.height());
   }
 }
 

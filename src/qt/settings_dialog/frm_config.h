@@ -39,6 +39,8 @@ class frmConfig : public QDialog, private ConfigView {
   void SetTabOrder();
   void ConnectEvents();
   void FitOptionToCaption(QRadioButton* option);
+  // Puts each row label's text on the line of the control beside it.
+  void AlignRowLabels();
   // Moves the window so that an outer size of `outer` (frame included) is centred on its screen.
   void Centre(QSize outer);
 
