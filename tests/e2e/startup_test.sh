@@ -29,6 +29,16 @@ echo "not a folder" >"$XDG_CONFIG_HOME/Quorvane"
 "$QUORVANE" /a || fail "a store that cannot be written stopped the start"
 rm -f "$XDG_CONFIG_HOME/Quorvane"
 
+# Neither a FIFO in the store's place nor a lock file left by a killed save holds up a start.
+mkdir -p "$(dirname "$INI")"
+mkfifo "$INI"
+timeout 5 "$QUORVANE" /a || fail "a FIFO in the store's place held up the start"
+[ -p "$INI" ] || fail "the FIFO in the store's place was replaced"
+rm -f "$INI"
+: >"$INI.lock"
+timeout 5 "$QUORVANE" /a || fail "a lock file left behind held up the start"
+grep -qx 'CurrentVersion=1.01.0000' "$INI" || fail "no version record beside an old lock file"
+
 # An overflowing preview handle is reported and nothing is shown.
 status=0
 "$QUORVANE" /p 99999999999 2>"$E2E_TMP/err" || status=$?

@@ -1,13 +1,35 @@
 // The INI backing of the settings store: texts kept as given, nothing created by reading, and
 // files that cannot be read or written handled without losing or inventing values.
+#include <sys/file.h>
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/startup/settings.h"
 #include "qt/platform/ini_settings_store.h"
 
 using quorvane::IniSettingsStore;
+
+namespace {
+
+// What the earlier QSettings-based store returned for a key.
+std::optional<std::string> QSettingsValue(const QString& path, const QString& key) {
+  const QVariant value = QSettings(path, QSettings::IniFormat).value(key);
+  if (!value.isValid()) {
+    return std::nullopt;
+  }
+  if (value.typeId() == QMetaType::QStringList) {
+    return value.toStringList().join(',').toStdString();
+  }
+  return value.toString().toStdString();
+}
+
+}  // namespace
 
 class IniSettingsStoreTest : public QObject {
   Q_OBJECT
@@ -74,6 +96,83 @@ class IniSettingsStoreTest : public QObject {
       QVERIFY(store.Sync());
     }
     QCOMPARE(IniSettingsStore(path).ReadSetting("Config", "Zoom", ""), text.toStdString());
+    // An earlier version of the program, reading the same file, sees the same text.
+    QCOMPARE(QSettingsValue(path, "Config/Zoom"), std::optional(text.toStdString()));
+  }
+
+  // Files written or edited for earlier versions read exactly as those versions read them.
+  void storedFormsReadAsBefore_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("plain") << QByteArray("[Config]\nZoom=5.0\n");
+    QTest::newRow("at signs") << QByteArray("[Config]\nZoom=@@x\nOrbit=@ByteArray(4)\n");
+    QTest::newRow("quoted list") << QByteArray("[Config]\nZoom=\"2,5\", 3 ,\" x\"\n");
+    QTest::newRow("escapes") << QByteArray("[Config]\nZoom=\\x5730\\t\\\"\\101\\n\n");
+    QTest::newRow("typed") << QByteArray("[Config]\nZoom=@String(3)\nOrbit=@Invalid()\n");
+    QTest::newRow("comment") << QByteArray("[Config]\r\nZoom = 2.5 ; note\r\n");
+    QTest::newRow("repeated") << QByteArray("[Config]\nZoom=1\n[X]\nZoom=2\n[Config]\nZoom=3\n");
+    QTest::newRow("marked") << QByteArray("\xEF\xBB\xBF[Config]\nZoom=4\n");
+    QTest::newRow("Japanese") << QByteArray("[Config]\nZoom=\xE5\x9C\xB0\xE7\x90\x83 \n");
+  }
+  void storedFormsReadAsBefore() {
+    QFETCH(QByteArray, contents);
+    const QString path = Path("old.ini");
+    Write(path, contents);
+    const IniSettingsStore store(path);
+    for (const char* key : {"Zoom", "Orbit"}) {
+      QCOMPARE(store.Value("Config", key), QSettingsValue(path, QString("Config/") + key));
+    }
+  }
+
+  // Junk a reader cannot parse, typed values and broken UTF-8 in keys the program does not own:
+  // saving succeeds, says so, and leaves all of it as it was.
+  void savingKeepsWhatItDoesNotOwnAndReportsOnlyItself() {
+    const QString path = Path("hostile.ini");
+    const QByteArray unowned =
+        "\xEF\xBB\xBF[Config]\nno equals\n[Broken\nX=@Variant(\\0\\x1)\nY=\xC3\x28\n\x01\x02\n";
+    Write(path, unowned + "[UpdateInfo]\nCurrentVersion=0.9\n");
+    IniSettingsStore store(path);
+    store.WriteSetting("Config", "Zoom", "7");
+    store.WriteSetting("UpdateInfo", "CurrentVersion", "1.01.0000");
+    QVERIFY(store.Sync());
+    QCOMPARE(Contents(path), QByteArray("\xEF\xBB\xBF[Config]\nno equals\nZoom=7\n") +
+                                 unowned.mid(22) + "[UpdateInfo]\nCurrentVersion=1.01.0000\n");
+  }
+
+  // A start reads the store and writes its version record only when it is out of date.
+  void aCurrentVersionRecordIsNotRewritten() {
+    const QString path = Path("version.ini");
+    {
+      IniSettingsStore store(path);
+      quorvane::WriteVersionInfo(store, "/opt/q");
+    }
+    struct stat first {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &first), 0);
+    IniSettingsStore store(path);
+    quorvane::WriteVersionInfo(store, "/opt/q");
+    struct stat second {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &second), 0);
+    QCOMPARE(second.st_ino, first.st_ino);
+    QCOMPARE(store.ReadSetting("UpdateInfo", "ApplicationPath", ""), std::string("/opt/q"));
+  }
+
+  // A save waits only briefly for another process's lock, and a lock file an earlier version
+  // left behind is no lock at all.
+  void locksDoNotHoldUpASave() {
+    QElapsedTimer hangDetector;
+    hangDetector.start();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Quorvane.ini");
+    Write(path + ".lock", "");
+    IniSettingsStore store(path);
+    store.WriteSetting("Config", "Zoom", "7");
+    QVERIFY(store.Sync());
+    QFile held(folder.filePath("Quorvane.lock"));
+    QVERIFY(held.open(QIODevice::ReadWrite));
+    QCOMPARE(::flock(held.handle(), LOCK_EX), 0);  // another process saving, never finishing
+    store.WriteSetting("Config", "Zoom", "8");
+    QVERIFY(!store.Sync());
+    QCOMPARE(IniSettingsStore(path).ReadSetting("Config", "Zoom", ""), std::string("7"));
+    QVERIFY(hangDetector.elapsed() < 5000);
   }
 
   void handEditedUnquotedCommaReadsAsTheText() {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "core/startup/number_text.h"
 #include "core/startup/version.h"
@@ -85,9 +86,19 @@ std::string VersionText(int major, int minor, int revision) {
 
 void WriteVersionInfo(SettingsStore& store, std::string_view applicationPath) {
   const std::string version = VersionText(kVersionMajor, kVersionMinor, kVersionRevision);
-  store.WriteSetting(kUpdateInfoSection, "ApplicationPath", applicationPath);
-  store.WriteSetting(kUpdateInfoSection, "CurrentVersion", version);
-  store.Sync();  // a store that cannot be written must not keep the program from starting
+  bool changed = false;
+  for (const auto& [key, text] :
+       {std::pair<std::string_view, std::string_view>{"ApplicationPath", applicationPath},
+        {"CurrentVersion", version}}) {
+    // Every start runs this: a record that is already current costs no write.
+    if (store.Value(kUpdateInfoSection, key) != text) {
+      store.WriteSetting(kUpdateInfoSection, key, text);
+      changed = true;
+    }
+  }
+  if (changed) {
+    store.Sync();  // a store that cannot be written must not keep the program from starting
+  }
 }
 
 Settings LoadSettings(const SettingsStore& store, std::string_view country) {

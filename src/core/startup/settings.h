@@ -25,7 +25,8 @@ struct Settings {
 // "1.01.0000" for major 1, minor 1, revision 0.
 std::string VersionText(int major, int minor, int revision);
 
-// Writes the folder of the program file and the version text to [UpdateInfo].
+// Writes the folder of the program file and the version text to [UpdateInfo], when they differ
+// from what is stored.
 void WriteVersionInfo(SettingsStore& store, std::string_view applicationPath);
 
 // Reads [Config]. `country` is the English name of the system's country in any letter case; it
