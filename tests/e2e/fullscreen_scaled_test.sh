@@ -1,6 +1,8 @@
 # At 200 % (Qt's scale factor, or Xft.dpi 192) "/s" paints every device pixel of the screen, the
-# Sun at its centre, and the overlay twice as far from the corner as at 100 %.
+# Sun at its centre, and the overlay twice as far from the corner as at 100 %; the preview fills
+# twice its size in its pane.
 source "$(dirname "$0")/fullscreen_lib.sh"
+source "$(dirname "$0")/preview_lib.sh"
 e2e_start 1024x768
 xsetroot -solid '#00ff00'
 
@@ -31,8 +33,25 @@ check_scaled() {
 QT_SCALE_FACTOR=2 start_saver CenterId=4
 check_scaled QT_SCALE_FACTOR=2
 
+# The preview: 155 x 115 at 200 % are 310 x 230 device pixels of navy with the Sun at the centre.
+pane "Host pane" 400x300
+QT_SCALE_FACTOR=2 run_quorvane /p "$PANE"
+for i in $(seq 50); do
+  screenshot "$E2E_TMP/preview.png"
+  [ "$(pixel "$E2E_TMP/preview.png" 155 115)" = "255 112 0" ] && break
+  sleep 0.1
+done
+expect_pixel "$E2E_TMP/preview.png" 155 115 "255 112 0"
+for point in "0 0" "309 0" "0 229" "309 229"; do
+  expect_pixel "$E2E_TMP/preview.png" $point "0 0 64"
+done
+expect_pixel "$E2E_TMP/preview.png" 311 5 "255 255 255"
+expect_pixel "$E2E_TMP/preview.png" 5 231 "255 255 255"
+
+kill "$QUORVANE_PID" "$PANE_PID"
+
 echo 'Xft.dpi: 192' | xrdb -merge
 start_saver CenterId=4
 check_scaled "Xft.dpi 192"
 
-echo "fullscreen at 200 %: all checks passed"
+echo "fullscreen and preview at 200 %: all checks passed"

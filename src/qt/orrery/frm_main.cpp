@@ -30,16 +30,6 @@ QFont WindowFont() {
   return MakeFont(kUiGothic, 11.25, QFont::Bold);
 }
 
-// Rectangles between the window's coordinates and its device pixels, each grown to whole pixels.
-QRegion Scaled(const QRegion& region, qreal factor) {
-  QRegion scaled;
-  for (const QRect& rect : region) {
-    scaled +=
-        QRectF(QPointF(rect.topLeft()) * factor, QSizeF(rect.size()) * factor).toAlignedRect();
-  }
-  return scaled;
-}
-
 }  // namespace
 
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
@@ -99,7 +89,7 @@ void frmMain::Timer1_Timer() {
   if (paintsOnScreen_) {
     BlitToWindow(winId(), canvas_, dirty);
   } else {
-    update(Scaled(dirty, 1 / devicePixelRatioF()));
+    update(ScaledRegion(dirty, 1 / devicePixelRatioF()));
   }
 }
 
@@ -140,13 +130,13 @@ QPaintEngine* frmMain::paintEngine() const {
 void frmMain::paintEvent(QPaintEvent* event) {
   const qreal ratio = devicePixelRatioF();
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_, Scaled(event->region(), ratio));
+    BlitToWindow(winId(), canvas_, ScaledRegion(event->region(), ratio));
     return;
   }
   QPainter painter(this);
   const QImage image = CanvasImage(canvas_);
   for (const QRect& rect : event->region()) {
-    const QRect source = Scaled(rect, ratio).boundingRect();
+    const QRect source = ScaledRegion(rect, ratio).boundingRect();
     painter.drawImage(QRectF(QPointF(source.topLeft()) / ratio, QSizeF(source.size()) / ratio),
                       image.copy(source));
   }

@@ -45,4 +45,13 @@ ScreenMetrics AreaMetrics(QSize devicePixels) {
   return metrics;
 }
 
+QRegion ScaledRegion(const QRegion& region, qreal factor) {
+  QRegion scaled;
+  for (const QRect& rect : region) {
+    scaled +=
+        QRectF(QPointF(rect.topLeft()) * factor, QSizeF(rect.size()) * factor).toAlignedRect();
+  }
+  return scaled;
+}
+
 }  // namespace quorvane

@@ -1,6 +1,7 @@
 // The primary screen's metrics as Qt reports them.
 #pragma once
 
+#include <QRegion>
 #include <QSize>
 
 #include "core/platform/screen_metrics.h"
@@ -19,5 +20,9 @@ ScreenMetrics InDevicePixels(const ScreenMetrics& metrics);
 // An area given in device pixels (another program's window) as the scene sees it, in the primary
 // screen's logical pixels.
 ScreenMetrics AreaMetrics(QSize devicePixels);
+
+// A region scaled between a window's coordinates and its device pixels (by the device pixel
+// ratio or its inverse), each rectangle grown to whole pixels.
+QRegion ScaledRegion(const QRegion& region, qreal factor);
 
 }  // namespace quorvane
