@@ -42,16 +42,20 @@ expect_preview() {
   echo "$sx $sy"
 }
 
-# wait_for_preview FILE: takes screenshots into FILE until the miniature's planet shows at 0,0.
+# wait_for_preview FILE: takes screenshots into FILE until the miniature at 0,0 has its planet on
+# the ring, which it reaches at the first tick (before that it stands at its design position).
 wait_for_preview() {
-  local i n rest
+  local i n sx sy
   for i in $(seq 100); do
     screenshot "$1"
-    read -r n rest < <(colour_stats "$1" "155x115+0+0" "$PLANET")
-    [ "$n" -ge 70 ] && return 0
+    read -r n sx sy < <(colour_stats "$1" "155x115+0+0" "$PLANET")
+    if [ "$n" -ge 70 ] && awk -v a="$sx" -v b="$sy" '
+      BEGIN { d = sqrt((a-77)^2 + (b-57)^2); exit !(d >= 43 && d <= 47) }'; then
+      return 0
+    fi
     sleep 0.1
   done
-  fail "no preview appeared"
+  fail "no preview with its planet on the ring appeared"
 }
 
 # pane TITLE WxH: starts a host window; its id in PANE, its process in PANE_PID.

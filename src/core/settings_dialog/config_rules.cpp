@@ -10,11 +10,9 @@ int FocusPosition(const Settings& settings) {
 }
 
 bool ZoomTextAcceptable(std::string_view text, const NumericLocale& locale) {
-  if (!IsNumeric(text, locale)) {
-    return false;
-  }
-  const double value = LeadingValue(text);
-  return value >= kMinZoom && value <= kMaxZoom;
+  const auto value = LocaleValue(text, locale);
+  return value && *value >= kMinZoom && *value <= kMaxZoom &&
+         static_cast<float>(*value) == ZoomFromStoredText(text);
 }
 
 std::vector<std::pair<std::string_view, std::string>> ConfigEntries(const DialogChoice& choice) {

@@ -23,8 +23,8 @@ int FocusPosition(const Settings& settings);
 inline constexpr double kMinZoom = 1.0;
 inline constexpr double kMaxZoom = 50.0;
 
-// True when the whole text is a number in the user's locale and its leading value, read with
-// "." as the decimal point, lies within the limits.
+// True when the whole text is a number in the user's locale whose value lies within the limits
+// and is the value the text loads as once stored, so that what the check saw is what runs.
 bool ZoomTextAcceptable(std::string_view text, const NumericLocale& locale);
 
 // What the dialog's controls hold when the settings are saved.

@@ -1,5 +1,6 @@
 #include "core/startup/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -16,38 +17,33 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Length of the longest prefix of text that reads as an unsigned decimal number with an
-// optional fraction and exponent, or 0 when it starts with no digit.
-std::size_t NumberPrefixLength(std::string_view text) {
-  std::size_t i = 0;
-  std::size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) {
-    ++i;
-    ++digits;
-  }
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && IsDigit(text[i])) {
-      ++i;
-      ++digits;
+// Whether a decimal number that does not fit a double is too large rather than too small: the
+// place of its first significant digit plus its exponent is positive.
+bool OutOfRangeIsHuge(std::string_view number) {
+  const auto e = number.find_first_of("eE");
+  // Exponents are held within a bound far beyond any place a text can have, yet safe to add to.
+  constexpr long long kFar = std::numeric_limits<long long>::max() / 2;
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = number.substr(e + 1);
+    if (digits.starts_with('+')) {
+      digits.remove_prefix(1);
     }
-  }
-  if (digits == 0) {
-    return 0;
-  }
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    std::size_t j = i + 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-      ++j;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec ==
+        std::errc::result_out_of_range) {
+      exponent = digits.starts_with('-') ? -kFar : kFar;
     }
-    if (j < text.size() && IsDigit(text[j])) {
-      while (j < text.size() && IsDigit(text[j])) {
-        ++j;
-      }
-      i = j;
-    }
+    exponent = std::clamp(exponent, -kFar, kFar);
   }
-  return i;
+  const std::string_view mantissa = number.substr(0, e);
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  const auto first = mantissa.find_first_not_of("0.");
+  if (first == std::string_view::npos) {
+    return false;
+  }
+  const auto place = first < point ? static_cast<long long>(point - first)
+                                   : -static_cast<long long>(first - point - 1);
+  return place + exponent > 0;
 }
 
 }  // namespace
@@ -93,18 +89,20 @@ double LeadingValue(std::string_view text) {
     sign = text[i] == '-' ? -1 : 1;
     ++i;
   }
-  const std::string_view rest = text.substr(i);
-  const std::size_t length = NumberPrefixLength(rest);
-  if (length == 0) {
+  // from_chars would also take a second sign, "inf" and "nan"; a number starts with a digit or
+  // the point.
+  if (i == text.size() || !(IsDigit(text[i]) || text[i] == '.')) {
     return 0;
   }
+  const char* first = text.data() + i;
   double value = 0;
-  const auto result = std::from_chars(rest.data(), rest.data() + length, value);
-  if (result.ec == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone; tell an overflow from an underflow by the exponent.
-    const auto exponent = rest.find_first_of("eE");
-    const bool underflow = exponent != std::string_view::npos && rest[exponent + 1] == '-';
-    return underflow ? 0.0 : sign * std::numeric_limits<double>::infinity();
+  const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+  if (error == std::errc::invalid_argument) {
+    return 0;
+  }
+  if (error == std::errc::result_out_of_range) {
+    const bool huge = OutOfRangeIsHuge({first, static_cast<std::size_t>(end - first)});
+    return huge ? sign * std::numeric_limits<double>::infinity() : 0.0;
   }
   return sign * value;
 }
@@ -152,6 +150,29 @@ bool IsNumeric(std::string_view text, const NumericLocale& locale) {
     }
   }
   return text.empty();
+}
+
+std::optional<double> LocaleValue(std::string_view text, const NumericLocale& locale) {
+  if (!IsNumeric(text, locale)) {
+    return std::nullopt;
+  }
+  // Rewritten with "." as the point and no grouping; IsNumeric has placed every separator.
+  std::string plain;
+  bool seenPoint = false;
+  while (!text.empty()) {
+    if (!seenPoint && !locale.decimalPoint.empty() && text.starts_with(locale.decimalPoint)) {
+      seenPoint = true;
+      plain += '.';
+      text.remove_prefix(locale.decimalPoint.size());
+    } else if (!seenPoint && !locale.groupSeparator.empty() &&
+               text.starts_with(locale.groupSeparator)) {
+      text.remove_prefix(locale.groupSeparator.size());
+    } else {
+      plain += text.front();
+      text.remove_prefix(1);
+    }
+  }
+  return LeadingValue(plain);
 }
 
 std::optional<std::int32_t> RoundToInt32(double value) {

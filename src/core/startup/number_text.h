@@ -29,6 +29,10 @@ struct NumericLocale {
 // group separators, the locale's decimal point and an exponent are allowed.
 bool IsNumeric(std::string_view text, const NumericLocale& locale);
 
+// The value of a text that IsNumeric accepts, its separators read as the locale's; nothing when
+// the text is not a number in the locale.
+std::optional<double> LocaleValue(std::string_view text, const NumericLocale& locale);
+
 // Rounds half to even; nothing when the value is not finite or lies outside the signed 32-bit
 // range.
 std::optional<std::int32_t> RoundToInt32(double value);

@@ -48,18 +48,6 @@ std::int16_t ReadLanguage(const SettingsStore& store, std::int16_t defaultLangua
   return defaultLanguage;
 }
 
-float ReadZoom(const SettingsStore& store) {
-  std::string text = store.ReadSetting(kConfigSection, "Zoom", "");
-  auto value = WholeNumber(text);
-  if (!value && std::count(text.begin(), text.end(), ',') == 1 &&
-      text.find('.') == std::string::npos) {
-    std::replace(text.begin(), text.end(), ',', '.');  // written with a decimal comma
-    value = WholeNumber(text);
-  }
-  const float zoom = value ? static_cast<float>(*value) : 0.0F;
-  return std::isfinite(zoom) && zoom > 0 ? zoom : kDefaultZoom;
-}
-
 std::int16_t ReadOrbit(const SettingsStore& store) {
   const std::string text = store.ReadSetting(kConfigSection, "Orbit", "False");
   std::string_view trimmed = text;
@@ -77,6 +65,18 @@ std::int16_t ReadOrbit(const SettingsStore& store) {
 }
 
 }  // namespace
+
+float ZoomFromStoredText(std::string_view text) {
+  auto value = WholeNumber(text);
+  if (!value && std::count(text.begin(), text.end(), ',') == 1 &&
+      text.find('.') == std::string_view::npos) {
+    std::string withPoint(text);
+    std::replace(withPoint.begin(), withPoint.end(), ',', '.');
+    value = WholeNumber(withPoint);
+  }
+  const float zoom = value ? static_cast<float>(*value) : 0.0F;
+  return std::isfinite(zoom) && zoom > 0 ? zoom : kDefaultZoom;
+}
 
 std::string VersionText(int major, int minor, int revision) {
   char text[48];
@@ -106,7 +106,7 @@ Settings LoadSettings(const SettingsStore& store, std::string_view country) {
   Settings settings;
   settings.CenterId = ReadCenterId(store);
   settings.Language = ReadLanguage(store, defaultLanguage);
-  settings.Zoom = ReadZoom(store);
+  settings.Zoom = ZoomFromStoredText(store.ReadSetting(kConfigSection, "Zoom", ""));
   settings.Orbit = ReadOrbit(store);
   SelectFocus(settings, settings.CenterId);
   return settings;

@@ -29,6 +29,11 @@ std::string VersionText(int major, int minor, int revision);
 // from what is stored.
 void WriteVersionInfo(SettingsStore& store, std::string_view applicationPath);
 
+// The magnification a stored "Zoom" text loads as: a number with "." as the decimal point, or
+// with one decimal comma as the dialog stores it under such a locale. Anything else, and values
+// that are not finite and above zero as a float, give the default 5.
+float ZoomFromStoredText(std::string_view text);
+
 // Reads [Config]. `country` is the English name of the system's country in any letter case; it
 // picks the default language. Values a hand-edited store may hold outside the ranges the dialog
 // writes are corrected here, so every window can rely on the ranges.

@@ -28,8 +28,6 @@ TEST(ConfigRulesTest, ZoomAcceptance) {
     const NumericLocale& locale;
     bool accepted;
   };
-  // "5.0" with a decimal comma reads as a grouped 50 in the locale but leads with 5: both tests
-  // pass, and the text is stored as typed.
   for (const Case& c : {
            Case{"1", point, true},    Case{"1.0", point, true},    Case{"50", point, true},
            Case{"50.0", point, true}, Case{" 7 ", point, true},    Case{"+5", point, true},
@@ -37,10 +35,37 @@ TEST(ConfigRulesTest, ZoomAcceptance) {
            Case{"", point, false},    Case{"abc", point, false},   Case{"12abc", point, false},
            Case{"-5", point, false},  Case{"100.0", point, false}, Case{"5e1", point, true},
            Case{"5e2", point, false}, Case{"1e400", point, false}, Case{"5,0", comma, true},
-           Case{"5.0", comma, true},  Case{"0,5", comma, false},
+           Case{"0,5", comma, false},
        }) {
     EXPECT_EQ(ZoomTextAcceptable(c.text, c.locale), c.accepted) << '"' << c.text << '"';
   }
+}
+
+// The text is stored as typed, so the check must see the value the next start loads: a text
+// whose separators the locale reads differently from the store is refused.
+TEST(ConfigRulesTest, ZoomAcceptedOnlyAsTheValueItLoadsAs) {
+  const NumericLocale point{".", ","};
+  const NumericLocale comma{",", "."};
+  struct Case {
+    const char* text;
+    const NumericLocale& locale;
+    bool accepted;
+  };
+  for (const Case& c : {
+           Case{"50,9", comma, false},   // loads as 50.9
+           Case{"1.000", comma, false},  // a thousand here, loads as 1
+           Case{"5.0", comma, false},    // fifty here, loads as 5
+           Case{"1,5", point, false},    // fifteen here, loads as 1.5
+           Case{"2,5", comma, true},
+           Case{"2,5e1", comma, true},
+           Case{"50,0", comma, true},
+       }) {
+    EXPECT_EQ(ZoomTextAcceptable(c.text, c.locale), c.accepted) << '"' << c.text << '"';
+    if (c.accepted) {
+      EXPECT_EQ(ZoomFromStoredText(c.text), static_cast<float>(*LocaleValue(c.text, c.locale)));
+    }
+  }
+  EXPECT_EQ(ZoomFromStoredText("2,5"), 2.5F);
 }
 
 TEST(ConfigRulesTest, SaveWritesFourKeysInOrderWithTheirTextForms) {

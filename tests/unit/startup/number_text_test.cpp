@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <string>
 
 namespace quorvane {
 namespace {
@@ -50,6 +53,25 @@ TEST(LeadingValueTest, ReadsTheNumberAtTheStart) {
   EXPECT_EQ(LeadingValue("-1e400"), -std::numeric_limits<double>::infinity());
 }
 
+TEST(LeadingValueTest, OutOfRangeIsDecidedByTheNumberAlone) {
+  const std::string nines(400, '9');
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  // A heap copy without a terminator, so that a read past the "e" is caught by AddressSanitizer.
+  const std::string endsInE = nines + "e";
+  const auto bytes = std::make_unique<char[]>(endsInE.size());
+  std::copy(endsInE.begin(), endsInE.end(), bytes.get());
+  const double infinity = std::numeric_limits<double>::infinity();
+
+  EXPECT_EQ(LeadingValue(std::string_view(bytes.get(), endsInE.size())), infinity);
+  EXPECT_EQ(LeadingValue(nines + " e-5"), infinity);
+  EXPECT_EQ(LeadingValue("-" + nines + "x1e-5"), -infinity);
+  EXPECT_EQ(LeadingValue(tiny), 0);
+  EXPECT_EQ(LeadingValue("1e99999999999999999999"), infinity);
+  EXPECT_EQ(LeadingValue("1e-99999999999999999999"), 0);
+  EXPECT_EQ(LeadingValue("1e9223372036854775807"), infinity);  // the largest exponent that fits
+  EXPECT_EQ(LeadingValue(tiny + "e-9223372036854775808"), 0);
+}
+
 TEST(IsNumericTest, WholeTextIsOneNumberInTheLocale) {
   const NumericLocale english{".", ","};
   // "." groups digits in German, so "1.0" reads as ten there but is still a number.
@@ -77,6 +99,18 @@ TEST(IsNumericTest, MultiByteSeparators) {
   const NumericLocale french{",", "\u202F"};
   EXPECT_TRUE(IsNumeric("1\u202F000,5", french));
   EXPECT_FALSE(IsNumeric("1\u202F000.5", french));
+}
+
+TEST(LocaleValueTest, ReadsTheLocalesSeparators) {
+  const NumericLocale english{".", ","};
+  const NumericLocale german{",", "."};
+  EXPECT_EQ(LocaleValue(" 1,000.5 ", english), 1000.5);
+  EXPECT_EQ(LocaleValue("1,5", english), 15);
+  EXPECT_EQ(LocaleValue("1.000,5", german), 1000.5);
+  EXPECT_EQ(LocaleValue("-2,5e1", german), -25);
+  EXPECT_EQ(LocaleValue("1\u202F000,5", NumericLocale{",", "\u202F"}), 1000.5);
+  EXPECT_FALSE(LocaleValue("1,000.5", german));
+  EXPECT_FALSE(LocaleValue("12abc", english));
 }
 
 TEST(RoundToInt32Test, HalvesGoToTheEvenNeighbour) {

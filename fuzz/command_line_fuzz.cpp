@@ -1,0 +1,77 @@
+// The command line on arbitrary arguments (one per line of input): ArgumentText joins them, and
+// DecideStart picks the window from the first two characters and, for the preview, reads the
+// handle as strtod would, rounded half to even, never yielding a handle that does not fit.
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/startup/command_line.h"
+#include "fuzz_check.h"
+
+namespace {
+
+std::vector<std::string> Arguments(std::string_view input) {
+  std::vector<std::string> arguments;
+  while (!input.empty()) {
+    const auto newline = input.find('\n');
+    arguments.emplace_back(input.substr(0, newline));
+    input.remove_prefix(newline == std::string_view::npos ? input.size() : newline + 1);
+  }
+  return arguments;
+}
+
+void CheckArgumentText(const std::vector<std::string>& arguments, std::string_view text) {
+  std::size_t offset = 0;
+  for (const auto& argument : arguments) {
+    QUORVANE_FUZZ_CHECK(text.substr(offset, argument.size()) == argument);
+    offset += argument.size();
+    QUORVANE_FUZZ_CHECK(offset == text.size() || text[offset] == ' ');
+    ++offset;
+  }
+  QUORVANE_FUZZ_CHECK(arguments.empty() ? text.empty() : offset == text.size() + 1);
+}
+
+void CheckPreviewHandle(std::string_view text, const quorvane::StartDecision& decision) {
+  const auto blank = text.find(' ');
+  const double value = quorvane::fuzz::StrtodReading(
+      blank == std::string_view::npos ? text : text.substr(blank + 1));
+  const bool fits = value >= -2147483648.5 && value < 2147483647.5;
+  QUORVANE_FUZZ_CHECK(decision.handleOverflow == !fits);
+  if (decision.handleOverflow) {
+    QUORVANE_FUZZ_CHECK(decision.parentHandle == 0);
+    return;
+  }
+  const double off = std::abs(decision.parentHandle - value);
+  QUORVANE_FUZZ_CHECK(off < 0.5 || (off == 0.5 && decision.parentHandle % 2 == 0));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto arguments = Arguments({reinterpret_cast<const char*>(data), size});
+  const std::string text = quorvane::ArgumentText(arguments);
+  CheckArgumentText(arguments, text);
+
+  const quorvane::StartDecision decision = quorvane::DecideStart(text);
+  const auto lower = [&](std::size_t i) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+  };
+  const bool slash = text.size() >= 2 && text[0] == '/';
+  using quorvane::StartMode;
+  const StartMode expected = text.empty()      ? StartMode::Settings
+                             : !slash          ? StartMode::None
+                             : lower(1) == 's' ? StartMode::FullScreen
+                             : lower(1) == 'c' ? StartMode::Settings
+                             : lower(1) == 'p' ? StartMode::Preview
+                                               : StartMode::None;
+  QUORVANE_FUZZ_CHECK(decision.mode == expected);
+  if (decision.mode == StartMode::Preview) {
+    CheckPreviewHandle(text, decision);
+  } else {
+    QUORVANE_FUZZ_CHECK(decision.parentHandle == 0 && !decision.handleOverflow);
+  }
+  return 0;
+}
