@@ -97,4 +97,30 @@ StartDecision DecideStart(std::string_view argumentText) {
   return {StartMode::None};
 }
 
+namespace {
+
+// True when the text starts with the selector followed by a colon.
+bool HasColonForm(std::string_view argumentText, std::string_view selector) {
+  return argumentText.size() > 2 && argumentText[2] == ':' &&
+         ModeSelector(argumentText) == selector;
+}
+
+}  // namespace
+
+std::string HostArgumentText(std::string_view argumentText) {
+  if (!HasColonForm(argumentText, "/p")) {
+    return std::string(argumentText);
+  }
+  std::string text(argumentText);
+  text[2] = ' ';
+  return text;
+}
+
+std::int32_t DialogOwnerHandle(std::string_view argumentText) {
+  if (!HasColonForm(argumentText, "/c")) {
+    return 0;
+  }
+  return RoundToInt32(LeadingValue(argumentText.substr(3))).value_or(0);
+}
+
 }  // namespace quorvane

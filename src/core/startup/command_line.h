@@ -34,4 +34,12 @@ std::optional<std::uint32_t> ReadWindowId(std::string_view text);
 // Which window to show for the argument text.
 StartDecision DecideStart(std::string_view argumentText);
 
+// The Windows screen-saver host also writes the preview's handle after a colon: "/p:1234" becomes
+// "/p 1234"; every other text is returned as it is.
+std::string HostArgumentText(std::string_view argumentText);
+
+// The window the Windows host names in "/c:1234" as the settings dialog's owner; 0 when the text
+// names none.
+std::int32_t DialogOwnerHandle(std::string_view argumentText);
+
 }  // namespace quorvane

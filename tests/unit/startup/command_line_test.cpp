@@ -79,5 +79,37 @@ TEST(ReadWindowIdTest, TakesWholeDecimalOrHexNumbersOnly) {
   }
 }
 
+// The forms the Windows host writes besides the design's, read through the same decision.
+TEST(HostArgumentTextTest, ReadsTheHandleAfterAColon) {
+  const struct {
+    const char* hostText;
+    StartMode mode;
+    std::int32_t parent;
+    std::int32_t owner;
+  } cases[] = {
+      {"/p:1234", StartMode::Preview, 1234, 0},
+      {"/P:66000", StartMode::Preview, 66000, 0},
+      {"/p:", StartMode::Preview, 0, 0},
+      {"/p 1234", StartMode::Preview, 1234, 0},
+      {"/c:1234", StartMode::Settings, 0, 1234},
+      {"/C:-5", StartMode::Settings, 0, -5},
+      {"/c:99999999999", StartMode::Settings, 0, 0},
+      {"/c:abc", StartMode::Settings, 0, 0},
+      {"/c 1234", StartMode::Settings, 0, 0},
+      {"/c", StartMode::Settings, 0, 0},
+      {"", StartMode::Settings, 0, 0},
+      {"/s:1", StartMode::FullScreen, 0, 0},
+      {"/a 1234", StartMode::None, 0, 0},
+      {"/:", StartMode::None, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hostText);
+    const StartDecision decision = DecideStart(HostArgumentText(c.hostText));
+    EXPECT_EQ(decision.mode, c.mode);
+    EXPECT_EQ(decision.parentHandle, c.parent);
+    EXPECT_EQ(DialogOwnerHandle(c.hostText), c.owner);
+  }
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -1,0 +1,47 @@
+// The full-screen window on Win32: a topmost popup over the whole virtual screen, the orrery on
+// the primary monitor and black on the others, no cursor. It owns the canvas and the scene, runs
+// the frame timer and ends the program on any key, any mouse button or (through the scene) a
+// mouse movement.
+#pragma once
+
+#include <windows.h>
+
+#include "core/orrery/orrery_scene.h"
+#include "core/platform/pixel_canvas.h"
+#include "core/startup/mod_public.h"
+
+namespace quorvane {
+
+class frmMain final : private OrreryHost {
+ public:
+  // Creates the window and runs Form_Load, so the first picture is on the canvas before the
+  // window is shown.
+  frmMain(ModPublic& modPublic, const ScreenMetrics& screen);
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+
+  void Show();
+  HWND Handle() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Form_Load();
+  void Timer1_Timer();
+  void Form_Unload();
+  void Paint();
+
+  CursorPoint CursorPosition() override;
+  void EndProgram() override;
+  void SetTimerEnabled(bool enabled) override;
+  void SetScreenSaverActive(bool active) override;
+
+  const ScreenMetrics screen_;
+  RECT virtualScreen_;  // the window, in screen pixels
+  PixelCanvas canvas_;
+  OrreryScene scene_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace quorvane

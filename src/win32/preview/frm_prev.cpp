@@ -1,0 +1,151 @@
+#include "win32/preview/frm_prev.h"
+
+#include "core/platform/font_names.h"
+#include "core/platform/tick_interval.h"
+#include "win32/platform/gdi_blit.h"
+#include "win32/platform/gdi_fonts.h"
+#include "win32/platform/gdi_glyph_source.h"
+#include "win32/platform/wide_text.h"
+#include "win32/platform/win32_screen.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvanePreview";
+constexpr UINT_PTR kTimer1 = 1;
+
+COLORREF ToColorRef(Color color) {
+  return static_cast<COLORREF>(color);  // both are 0x00BBGGRR
+}
+
+}  // namespace
+
+frmPrev::frmPrev(const ModPublic& modPublic, HWND parent)
+    : screen_(PrimaryScreenMetrics()),
+      scene_(modPublic.Pi, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &frmPrev::WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+  // Made a child at once when there is a pane: a pane destroyed meanwhile makes creation fail
+  // rather than leave a top-level preview behind.
+  const DWORD style = parent != nullptr ? WS_CHILD : WS_POPUP;
+  window_ = CreateWindowExW(0, kClassName, Widen(kPreviewTitle).c_str(), style, 0, 0, 0, 0, parent,
+                            nullptr, instance, this);
+  if (window_ == nullptr) {
+    return;
+  }
+  SetTimer(window_, kTimer1, static_cast<UINT>(kTickInterval.count()), nullptr);
+  Form_Load();
+  ShowWindow(window_, SW_SHOWNA);
+}
+
+frmPrev::~frmPrev() {
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+void frmPrev::Form_Load() {
+  scene_.SizeWindow();
+  const int width = screen_.PixelsX(scene_.Width);
+  const int height = screen_.PixelsY(scene_.Height);
+  SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The preview prints nothing; the canvas still needs a font to measure with.
+  canvas_ = std::make_unique<PixelCanvas>(
+      width, height, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY, kPreviewBackColor,
+      std::make_unique<GdiGlyphSource>(
+          CreateUiFont(kUiGothic, 9, FW_NORMAL, SHIFTJIS_CHARSET, screen_.TwipsPerPixelY)));
+  scene_.CentreSunAndDrawRing(*canvas_);
+  canvas_->TakeDirtyRegion();
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+void frmPrev::Timer1_Timer() {
+  const RECT before = PixelCircle(scene_.shpPlanet);
+  scene_.MovePlanet();
+  const RECT after = PixelCircle(scene_.shpPlanet);
+  InvalidateRect(window_, &before, FALSE);
+  InvalidateRect(window_, &after, FALSE);
+}
+
+RECT frmPrev::PixelCircle(const Shape& shape) const {
+  // Whole pixels, as the shape's box is placed on the screen; the circle stays round.
+  const float radius = shape.Diameter() / 2;
+  const int left = screen_.PixelsX(shape.CenterX() - radius);
+  const int top = screen_.PixelsY(shape.CenterY() - radius);
+  return {left, top, left + screen_.PixelsX(shape.Diameter()),
+          top + screen_.PixelsY(shape.Diameter())};
+}
+
+void frmPrev::Render(HDC dc) const {
+  BlitCanvas(dc, *canvas_, {PixelRect{0, 0, canvas_->Width(), canvas_->Height()}});
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  for (const Shape* shape : {&scene_.shpSun, &scene_.shpPlanet}) {
+    const RECT circle = PixelCircle(*shape);
+    HBRUSH brush = CreateSolidBrush(ToColorRef(shape->FillColor));
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    // Without a pen the ellipse's interior ends a pixel short: one more on the right and bottom.
+    Ellipse(dc, circle.left, circle.top, circle.right + 1, circle.bottom + 1);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+  }
+  SelectObject(dc, oldPen);
+}
+
+void frmPrev::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  // Drawn off screen first, so the planet never flickers over the ring.
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, canvas_->Width(), canvas_->Height());
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  Render(memory);
+  BitBlt(dc, 0, 0, canvas_->Width(), canvas_->Height(), memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(window_, &paint);
+}
+
+LRESULT CALLBACK frmPrev::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  frmPrev* form = WindowObject<frmPrev>(window, message, lParam);
+  if (form == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  form->window_ = window;  // messages arrive before CreateWindowExW returns the handle
+  return form->Handle(message, wParam, lParam);
+}
+
+LRESULT frmPrev::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kTimer1) {
+        Timer1_Timer();
+      }
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // every pixel comes from the paint
+    case WM_PAINT:
+      if (canvas_ == nullptr) {
+        break;
+      }
+      Paint();
+      return 0;
+    case WM_DESTROY:
+      // The host destroyed its pane, and this window with it: the preview ends.
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,388 @@
+#include "win32/settings_dialog/frm_config.h"
+
+#include <imm.h>
+
+#include <cwctype>
+
+#include "win32/platform/gdi_fonts.h"
+#include "win32/platform/wide_text.h"
+#include "win32/platform/win32_screen.h"
+#include "win32/platform/win32_system_services.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvaneConfig";
+constexpr int kFirstControlId = 100;
+constexpr int kDropDownRows = 12;  // the open list's height, in closed heights
+
+int CommandId(ControlId id) {
+  switch (id) {
+    case ControlId::cmdOK:
+      return IDOK;  // Enter
+    case ControlId::cmdCancel:
+      return IDCANCEL;  // Esc
+    default:
+      return kFirstControlId + static_cast<int>(id);
+  }
+}
+
+// The first and last option of the option's group.
+std::pair<ControlId, ControlId> OptionGroup(ControlId option) {
+  if (option == ControlId::optLanguage0 || option == ControlId::optLanguage1) {
+    return {ControlId::optLanguage0, ControlId::optLanguage1};
+  }
+  return {ControlId::optOrbit0, ControlId::optOrbit1};
+}
+
+// Japanese input off: typed characters go in directly as half-width ones. Loaded at run time, so
+// the program imports no input-method library.
+void DisableInputMethod(HWND control) {
+  HMODULE imm = LoadLibraryW(L"imm32.dll");
+  if (imm == nullptr) {
+    return;
+  }
+  using AssociateContext = HIMC(WINAPI*)(HWND, HIMC);
+  const auto associate = reinterpret_cast<AssociateContext>(
+      reinterpret_cast<void*>(GetProcAddress(imm, "ImmAssociateContext")));
+  if (associate != nullptr) {
+    associate(control, nullptr);
+  }
+}
+
+NumericLocale UserNumericLocale() {
+  wchar_t decimal[8] = {};
+  wchar_t group[8] = {};
+  NumericLocale locale;
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 8) > 0) {
+    locale.decimalPoint = Narrow(decimal);
+  }
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, group, 8) > 0) {
+    locale.groupSeparator = Narrow(group);
+  }
+  return locale;
+}
+
+// The letter after the caption's "&", upper case; 0 when it has none.
+wchar_t AccessKey(HWND control) {
+  wchar_t caption[128] = {};
+  GetWindowTextW(control, caption, 128);
+  for (const wchar_t* c = caption; *c != L'\0' && c[1] != L'\0'; ++c) {
+    if (*c == L'&' && c[1] != L'&') {
+      return static_cast<wchar_t>(std::towupper(c[1]));
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store, HWND owner)
+    : screen_(PrimaryScreenMetrics()),
+      footerBrush_(CreateSolidBrush(kCopyrightBackColor)),
+      controller_(*this, modPublic, store, UserNumericLocale()) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &frmConfig::WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(2));  // the dialog's own icon
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+
+  // A fixed single border with the system menu and close box only.
+  constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  RECT frame{0, 0, screen_.PixelsX(kConfigClientWidth), screen_.PixelsY(kConfigClientHeight)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  RECT around{};
+  if (owner == nullptr || !GetWindowRect(owner, &around)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+  }
+  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, Widen(kConfigTitle).c_str(), kStyle,
+                            (around.left + around.right - width) / 2,
+                            (around.top + around.bottom - height) / 2, width, height, owner,
+                            nullptr, instance, this);
+  CreateControls();
+  controller_.Form_Load();
+}
+
+frmConfig::~frmConfig() {
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+  for (const auto& [key, font] : fonts_) {
+    DeleteObject(font);
+  }
+  DeleteObject(footerBrush_);
+}
+
+void frmConfig::Show() {
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+}
+
+RECT frmConfig::PixelRect(const ControlSpec& spec) const {
+  int left = spec.left;
+  int top = spec.top;
+  if (spec.container != Container::Dialog) {
+    const ControlSpec& frame =
+        ConfigControl(spec.container == Container::Frame1 ? ControlId::Frame1 : ControlId::Frame2);
+    left += frame.left;
+    top += frame.top;
+  }
+  const int x = screen_.PixelsX(left);
+  const int y = screen_.PixelsY(top);
+  return {x, y, x + screen_.PixelsX(spec.width), y + screen_.PixelsY(spec.height)};
+}
+
+HFONT frmConfig::FontFor(const ControlFont& font) {
+  const auto key =
+      std::make_pair(std::string(font.family), std::make_pair(font.points, font.weight));
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) {
+    found = fonts_
+                .emplace(key, CreateUiFont(font.family, font.points, font.weight,
+                                           static_cast<BYTE>(font.charset), screen_.TwipsPerPixelY))
+                .first;
+  }
+  return found->second;
+}
+
+void frmConfig::CreateControls() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  // Made in focus order, which is then also the order of the windows: Tab follows it and an
+  // access key on a label moves into the control after it.
+  for (const ControlSpec& spec : ConfigControls()) {
+    const wchar_t* windowClass = L"STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD exStyle = 0;
+    int extraHeight = 0;
+    switch (spec.kind) {
+      case ControlKind::Frame:
+        continue;  // borderless and captionless: WS_GROUP below does its grouping
+      case ControlKind::Label:
+        style |= spec.id == ControlId::labCopyright ? SS_CENTER | SS_NOTIFY : SS_LEFT;
+        break;
+      case ControlKind::DropDownList:
+        windowClass = L"COMBOBOX";
+        style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+        extraHeight = screen_.PixelsY(spec.height) * kDropDownRows;
+        break;
+      case ControlKind::OptionButton:
+        windowClass = L"BUTTON";
+        style |= BS_AUTORADIOBUTTON | (spec.index == 0 ? WS_TABSTOP : 0);
+        break;
+      case ControlKind::TextBox:
+        windowClass = L"EDIT";
+        style |= ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP;
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::PushButton:
+        windowClass = L"BUTTON";
+        style |= (spec.id == ControlId::cmdOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
+        break;
+    }
+    // Each pair of options is one group; every other control starts its own.
+    if (spec.index != 1) {
+      style |= WS_GROUP;
+    }
+    const RECT box = PixelRect(spec);
+    HWND control = CreateWindowExW(
+        exStyle, windowClass, L"", style, box.left, box.top, box.right - box.left,
+        box.bottom - box.top + extraHeight, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(spec.id))), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+    controls_[static_cast<std::size_t>(spec.id)] = control;
+  }
+  DisableInputMethod(Control(ControlId::txtZoom));
+}
+
+bool frmConfig::PreTranslate(MSG& message) {
+  if (LeavesZoom(message) && !controller_.CheckZoom()) {
+    return true;  // the focus stays, and the click or key that would have moved it is dropped
+  }
+  return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+bool frmConfig::LeavesZoom(const MSG& message) const {
+  const HWND zoom = Control(ControlId::txtZoom);
+  if (GetFocus() != zoom) {
+    return false;
+  }
+  switch (message.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      HWND control = message.hwnd;
+      while (control != nullptr && GetParent(control) != window_) {
+        control = GetParent(control);
+      }
+      wchar_t windowClass[16] = {};
+      GetClassNameW(control, windowClass, 16);
+      // Labels take no focus; a click on one leaves it where it is.
+      return control != nullptr && control != zoom && _wcsicmp(windowClass, L"Static") != 0;
+    }
+    case WM_KEYDOWN:
+      return message.wParam == VK_TAB;
+    case WM_SYSCHAR: {
+      const auto key = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(message.wParam)));
+      for (const ControlSpec& spec : ConfigControls()) {
+        if (spec.kind != ControlKind::Frame && AccessKey(Control(spec.id)) == key) {
+          return spec.id != ControlId::labZoom;  // Alt+M leads into txtZoom itself
+        }
+      }
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+void frmConfig::OnCommand(int id, int code) {
+  const auto is = [id](ControlId control) { return id == CommandId(control); };
+  if (is(ControlId::cmdOK)) {
+    controller_.cmdOK_Click();
+  } else if (is(ControlId::cmdCancel)) {
+    controller_.cmdCancel_Click();
+  } else if (is(ControlId::cmdSubmit) && code == BN_CLICKED) {
+    controller_.cmdSubmit_Click();
+  } else if ((is(ControlId::optLanguage0) || is(ControlId::optLanguage1)) && code == BN_CLICKED) {
+    controller_.optLanguage_Click();
+  } else if (is(ControlId::labCopyright) && code == STN_CLICKED) {
+    controller_.labCopyright_Click();
+  }
+}
+
+LRESULT CALLBACK frmConfig::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  frmConfig* form = WindowObject<frmConfig>(window, message, lParam);
+  if (form == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  form->window_ = window;  // messages arrive before CreateWindowExW returns the handle
+  return form->Handle(message, wParam, lParam);
+}
+
+LRESULT frmConfig::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case DM_GETDEFID: {
+      // Enter clicks the push button that has the focus, OK otherwise.
+      const HWND focus = GetFocus();
+      for (const ControlId button : {ControlId::cmdCancel, ControlId::cmdSubmit}) {
+        if (focus == Control(button)) {
+          return MAKELRESULT(CommandId(button), DC_HASDEFID);
+        }
+      }
+      return MAKELRESULT(IDOK, DC_HASDEFID);
+    }
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      if (reinterpret_cast<HWND>(lParam) == Control(ControlId::labCopyright)) {
+        SetTextColor(dc, kCopyrightForeColor);
+        SetBkColor(dc, kCopyrightBackColor);
+        return reinterpret_cast<LRESULT>(footerBrush_);
+      }
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == Control(ControlId::labCopyright)) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));  // the footer is a link
+        return TRUE;
+      }
+      break;
+    case WM_CLOSE:
+      controller_.cmdCancel_Click();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void frmConfig::SetCaption(ControlId control, std::string_view caption) {
+  HWND window = Control(control);
+  SetWindowTextW(window, Widen(caption).c_str());
+  if (!ConfigControl(control).autoSize) {
+    return;
+  }
+  // An auto-sized label fits its caption and keeps its left and top edges.
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  const std::wstring text = Widen(caption);
+  RECT extent{};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  SetWindowPos(window, nullptr, 0, 0, extent.right, extent.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmConfig::SetFocusEntries(const std::vector<std::string>& entries) {
+  HWND list = Control(ControlId::cboFocus);
+  SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  for (const std::string& entry : entries) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+  }
+}
+
+int frmConfig::FocusSelection() const {
+  const auto position = SendMessageW(Control(ControlId::cboFocus), CB_GETCURSEL, 0, 0);
+  return position == CB_ERR ? -1 : static_cast<int>(position);
+}
+
+void frmConfig::SelectFocusEntry(int position) {
+  SendMessageW(Control(ControlId::cboFocus), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+bool frmConfig::IsChecked(ControlId option) const {
+  return SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void frmConfig::Check(ControlId option) {
+  const auto [first, last] = OptionGroup(option);
+  CheckRadioButton(window_, CommandId(first), CommandId(last), CommandId(option));
+}
+
+std::string frmConfig::ZoomText() const {
+  HWND zoom = Control(ControlId::txtZoom);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(zoom)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(zoom, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+void frmConfig::SetZoomText(std::string_view text) {
+  SetWindowTextW(Control(ControlId::txtZoom), Widen(text).c_str());
+}
+
+void frmConfig::ShowMessage(MessageIcon icon, const MessageText& text) {
+  MessageBoxW(window_, Widen(text.message).c_str(), Widen(text.title).c_str(),
+              MB_OK | (icon == MessageIcon::Warning ? MB_ICONEXCLAMATION : MB_ICONERROR));
+}
+
+void frmConfig::MoveFocus(ControlId control) {
+  SetFocus(Control(control));
+}
+
+void frmConfig::EndProgram() {
+  EndProgramAtOnce();
+}
+
+void frmConfig::OpenWebPage(std::string_view url) {
+  ::quorvane::OpenWebPage(window_, url);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,66 @@
+#include "win32/platform/registry_settings_store.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace quorvane {
+namespace {
+
+// Each test works under a scratch key of its own, removed afterwards.
+class RegistrySettingsStoreTest : public ::testing::Test {
+ protected:
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kRoot); }
+
+  static constexpr wchar_t kRoot[] = L"Software\\QuorvaneTest";
+  RegistrySettingsStore store{kRoot};
+};
+
+TEST_F(RegistrySettingsStoreTest, TextsReadBackAsWrittenAndMissingKeysStayMissing) {
+  EXPECT_EQ(store.Value("Config", "Zoom"), std::nullopt);
+  EXPECT_EQ(store.ReadSetting("Config", "Zoom", "5"), "5");
+  // Reading creates nothing.
+  HKEY key = nullptr;
+  EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kRoot, 0, KEY_READ, &key), ERROR_SUCCESS);
+
+  const std::string japanese = "C:\\\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88";  // テスト
+  store.WriteSetting("Config", "Zoom", "12.25");
+  store.WriteSetting("Config", "Orbit", "");
+  store.WriteSetting("UpdateInfo", "ApplicationPath", japanese);
+  store.WriteSetting("Config", "Zoom", "7");  // replaces
+  EXPECT_TRUE(store.Sync());
+  EXPECT_EQ(store.Value("Config", "Zoom"), "7");
+  EXPECT_EQ(store.Value("Config", "Orbit"), "");
+  EXPECT_EQ(RegistrySettingsStore(kRoot).Value("UpdateInfo", "ApplicationPath"), japanese);
+
+  // Stored as REG_SZ under one key per section.
+  DWORD type = 0;
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\QuorvaneTest\\Config", L"Zoom", RRF_RT_ANY,
+                         &type, nullptr, nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+}
+
+TEST_F(RegistrySettingsStoreTest, ValuesOfOtherTypesReadAsMissing) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\QuorvaneTest\\Config", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const DWORD number = 6;
+  RegSetValueExW(key, L"CenterId", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                 sizeof number);
+  RegCloseKey(key);
+  EXPECT_EQ(store.Value("Config", "CenterId"), std::nullopt);
+}
+
+TEST_F(RegistrySettingsStoreTest, AFailedWriteMakesOnlyThatSyncFalse) {
+  // A section name longer than the registry allows cannot be created.
+  store.WriteSetting(std::string(300, 'x'), "Zoom", "5.0");
+  store.WriteSetting("Config", "Zoom", "5.0");
+  EXPECT_FALSE(store.Sync());
+  EXPECT_EQ(store.Value("Config", "Zoom"), "5.0");
+  store.WriteSetting("Config", "Zoom", "6");
+  EXPECT_TRUE(store.Sync());
+}
+
+}  // namespace
+}  // namespace quorvane
