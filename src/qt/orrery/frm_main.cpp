@@ -11,11 +11,10 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "core/platform/color.h"
 #include "core/platform/tick_interval.h"
+#include "qt/orrery/orrery_canvas.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
-#include "qt/platform/qt_glyph_source.h"
 #include "qt/platform/qt_system_services.h"
 #include "qt/platform/x11_blit.h"
 
@@ -37,10 +36,8 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
       paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
       screen_(screen),
-      canvas_(PrimaryScreenRect().width(), PrimaryScreenRect().height(), screen.TwipsPerPixelX,
-              screen.TwipsPerPixelY, kBlack,
-              std::make_unique<QtGlyphSource>(WindowFont(), screen.TwipsPerPixelX,
-                                              screen.TwipsPerPixelY)),
+      // In device pixels, so that at any scale every pixel of the screen is painted.
+      canvas_(MakeOrreryCanvas(screen)),
       scene_(modPublic, canvas_, screen_, *this),
       txtDummy(new QLineEdit(this)),
       Timer1(new QTimer(this)) {
@@ -88,7 +85,12 @@ void frmMain::Form_Load() {
 
 void frmMain::Timer1_Timer() {
   scene_.Tick();
-  update(ToQRegion(canvas_.TakeDirtyRegion()));
+  const QRegion dirty = ToQRegion(canvas_.TakeDirtyRegion());
+  if (paintsOnScreen_) {
+    BlitToWindow(winId(), canvas_, dirty);
+  } else {
+    update(ScaledRegion(dirty, 1 / devicePixelRatioF()));
+  }
 }
 
 void frmMain::Form_KeyDown() {
@@ -126,14 +128,17 @@ QPaintEngine* frmMain::paintEngine() const {
 }
 
 void frmMain::paintEvent(QPaintEvent* event) {
+  const qreal ratio = devicePixelRatioF();
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_, event->region());
+    BlitToWindow(winId(), canvas_, ScaledRegion(event->region(), ratio));
     return;
   }
   QPainter painter(this);
   const QImage image = CanvasImage(canvas_);
   for (const QRect& rect : event->region()) {
-    painter.drawImage(rect.topLeft(), image.copy(rect));
+    const QRect source = ScaledRegion(rect, ratio).boundingRect();
+    painter.drawImage(QRectF(QPointF(source.topLeft()) / ratio, QSizeF(source.size()) / ratio),
+                      image.copy(source));
   }
 }
 
