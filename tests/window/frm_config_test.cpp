@@ -188,8 +188,27 @@ class FrmConfigTest : public QObject {
     for (const auto& place : places) {
       QCOMPARE(Control<QWidget>(*dialog, place.name)->geometry(), place.pixels);
     }
-    // Auto-sized labels keep their left and top edges.
-    QCOMPARE(Control<QLabel>(*dialog, "labZoom")->pos(), QPoint(14, 78));
+    // Auto-sized labels keep their left edges; their text is on the line of the control beside
+    // them: same vertical centre, same font, both centred.
+    QCOMPARE(Control<QLabel>(*dialog, "labZoom")->x(), 14);
+    const struct {
+      const char* label;
+      const char* beside;
+    } rows[] = {{"labFocus", "cboFocus"},
+                {"labLanguage", "optLanguage_0"},
+                {"labLanguage", "optLanguage_1"},
+                {"labZoom", "txtZoom"},
+                {"labX", "txtZoom"},
+                {"labOrbit", "optOrbit_0"},
+                {"labOrbit", "optOrbit_1"}};
+    for (const auto& row : rows) {
+      const auto* label = Control<QLabel>(*dialog, row.label);
+      const auto* beside = Control<QWidget>(*dialog, row.beside);
+      const int besideCentre = beside->mapTo(dialog.get(), beside->rect().center()).y();
+      QVERIFY2(std::abs(label->geometry().center().y() - besideCentre) <= 1, row.label);
+      QVERIFY(label->alignment() & Qt::AlignVCenter);
+      QCOMPARE(label->font(), beside->font());
+    }
     // Options may grow to their captions but stay inside the dialog and clear of each other.
     for (const char* frame : {"Frame1", "Frame2"}) {
       QVERIFY(dialog->rect().contains(Control<QWidget>(*dialog, frame)->geometry()));
@@ -221,7 +240,7 @@ class FrmConfigTest : public QObject {
     QStringList order;
     QWidget* control = Control<QWidget>(*dialog, "cboFocus");
     do {
-      if (control->focusPolicy() & Qt::TabFocus) {
+      if (control->focusPolicy() != Qt::NoFocus && control->objectName() != "labCopyright") {
         order << control->objectName();
       }
       control = control->nextInFocusChain();
@@ -439,6 +458,42 @@ class FrmConfigTest : public QObject {
       QTest::keyClick(dialog.get(), key.toLatin1(), Qt::AltModifier);
     }
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+  }
+
+  // Tab enters a row of options at the selected one, whichever had the focus before, so Tab
+  // then Space never changes a setting.
+  void tabEntersOptionRowsAtTheSelectedOption_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("orbit");
+    QTest::addRow("Japanese, orbits") << 1 << -1;
+    QTest::addRow("English, no orbits") << 2 << 0;
+  }
+  void tabEntersOptionRowsAtTheSelectedOption() {
+    QFETCH(int, language);
+    QFETCH(int, orbit);
+    modPublic_.settings.Language = static_cast<std::int16_t>(language);
+    modPublic_.settings.Orbit = static_cast<std::int16_t>(orbit);
+    auto dialog = Open();
+    const QString languageOption = QString("optLanguage_%1").arg(language - 1);
+    QString orbitOption = QString("optOrbit_%1").arg(orbit == 0 ? 1 : 0);
+    QString otherOrbit = QString("optOrbit_%1").arg(orbit == 0 ? 0 : 1);
+    for (int round = 0; round < 2; ++round) {
+      Control<QComboBox>(*dialog, "cboFocus")->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), languageOption);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+      QVERIFY(Control<QRadioButton>(*dialog, languageOption)->isChecked());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtZoom"));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), orbitOption);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), languageOption);
+      // A click on the other orbit option gives it the row's Tab stop from then on.
+      QTest::mouseClick(Control<QRadioButton>(*dialog, otherOrbit), Qt::LeftButton);
+      std::swap(orbitOption, otherOrbit);
+    }
   }
 
   void escapeAndCloseWriteNothing_data() {

@@ -1,6 +1,8 @@
 #include "core/startup/command_line.h"
 
 #include <cctype>
+#include <charconv>
+#include <limits>
 
 #include "core/startup/number_text.h"
 
@@ -25,12 +27,55 @@ std::string ModeSelector(std::string_view argumentText) {
   return selector;
 }
 
+namespace {
+
+// The text after "0x" or "0X" when the text starts with such a prefix and a hexadecimal digit.
+std::optional<std::string_view> HexDigits(std::string_view text) {
+  if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X') ||
+      std::isxdigit(static_cast<unsigned char>(text[2])) == 0) {
+    return std::nullopt;
+  }
+  return text.substr(2);
+}
+
+// The handle at the start of the text: "0x" and hexadecimal digits, as X shows window ids, or a
+// decimal number; reading stops where the number does.
+std::optional<std::int32_t> LeadingHandle(std::string_view text) {
+  const auto start = text.find_first_not_of(' ');
+  const std::string_view number = start == std::string_view::npos ? "" : text.substr(start);
+  const auto hex = HexDigits(number);
+  if (!hex) {
+    return RoundToInt32(LeadingValue(number));
+  }
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(hex->data(), hex->data() + hex->size(), value, 16);
+  if (error != std::errc() || value > std::numeric_limits<std::int32_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> ReadWindowId(std::string_view text) {
+  const auto hex = HexDigits(text);
+  const std::string_view digits = hex ? *hex : text;
+  std::uint32_t value = 0;
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, hex ? 16 : 10);
+  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+      value == 0) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 StartDecision ReadPreviewHandle(std::string_view argumentText) {
   const auto blank = argumentText.find(' ');
   const std::string_view handleText =
       blank == std::string_view::npos ? argumentText : argumentText.substr(blank + 1);
   StartDecision decision{StartMode::Preview};
-  if (const auto handle = RoundToInt32(LeadingValue(handleText))) {
+  if (const auto handle = LeadingHandle(handleText)) {
     decision.parentHandle = *handle;
   } else {
     decision.handleOverflow = true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +24,12 @@ std::string ArgumentText(const std::vector<std::string>& arguments);
 std::string ModeSelector(std::string_view argumentText);
 
 // The preview's parent handle: the number after the first blank, or at the start of the whole
-// text when there is no blank.
+// text when there is no blank; decimal, or hexadecimal after "0x" as X shows window ids.
 StartDecision ReadPreviewHandle(std::string_view argumentText);
+
+// A window id given on its own, as hosts pass it: the whole text is a decimal number or "0x" and
+// hexadecimal digits, neither 0 nor beyond 32 bits; nothing otherwise.
+std::optional<std::uint32_t> ReadWindowId(std::string_view text);
 
 // Which window to show for the argument text.
 StartDecision DecideStart(std::string_view argumentText);

@@ -108,15 +108,20 @@ Settings LoadSettings(const SettingsStore& store, std::string_view country) {
   settings.Language = ReadLanguage(store, defaultLanguage);
   settings.Zoom = ZoomFromStoredText(store.ReadSetting(kConfigSection, "Zoom", ""));
   settings.Orbit = ReadOrbit(store);
+  SelectFocus(settings, settings.CenterId);
+  return settings;
+}
+
+void SelectFocus(Settings& settings, std::int32_t focus) {
+  settings.CenterId = focus;
   settings.AutoChange = 0;
-  if (settings.CenterId == kAutoOutwards) {
+  if (focus == kAutoOutwards) {
     settings.AutoChange = 1;
     settings.CenterId = 1;
-  } else if (settings.CenterId == kAutoInwards) {
+  } else if (focus == kAutoInwards) {
     settings.AutoChange = -1;
     settings.CenterId = 9;
   }
-  return settings;
 }
 
 }  // namespace quorvane

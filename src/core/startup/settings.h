@@ -39,4 +39,8 @@ float ZoomFromStoredText(std::string_view text);
 // writes are corrected here, so every window can rely on the ranges.
 Settings LoadSettings(const SettingsStore& store, std::string_view country);
 
+// Sets the focus as the store writes it: 1 to 9 a body, 10 the automatic change outwards from
+// Mercury, 11 inwards from Pluto.
+void SelectFocus(Settings& settings, std::int32_t focus);
+
 }  // namespace quorvane

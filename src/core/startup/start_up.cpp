@@ -45,6 +45,15 @@ StartPlan EndNow(int status = 0, std::string message = {}) {
   return plan;
 }
 
+// Pi, the version record, the settings and the body table.
+void PrepareSharedValues(ModPublic& modPublic, SystemServices& services) {
+  modPublic.Pi = 4 * std::atan(1.0);
+  SettingsStore& store = services.Store();
+  WriteVersionInfo(store, services.ExecutableFolder());
+  modPublic.settings = LoadSettings(store, services.SystemCountryName());
+  InitBodies(modPublic.Bodies);
+}
+
 }  // namespace
 
 StartPlan StartUp(std::string_view argumentText, SystemServices& services) {
@@ -72,11 +81,7 @@ StartPlan StartUp(std::string_view argumentText, SystemServices& services) {
     }
   }
 
-  plan.modPublic.Pi = 4 * std::atan(1.0);
-  SettingsStore& store = services.Store();
-  WriteVersionInfo(store, services.ExecutableFolder());
-  plan.modPublic.settings = LoadSettings(store, services.SystemCountryName());
-  InitBodies(plan.modPublic.Bodies);
+  PrepareSharedValues(plan.modPublic, services);
 
   if (decision.handleOverflow) {
     return EndNow(kOverflowStatus, "quorvane: overflow: the preview window handle in \"" +
@@ -84,6 +89,17 @@ StartPlan StartUp(std::string_view argumentText, SystemServices& services) {
   }
   plan.mode = decision.mode;
   plan.parentHandle = decision.parentHandle;
+  return plan;
+}
+
+StartPlan StartUpHosted(SystemServices& services) {
+  if (const auto problem = services.DisplayProblem()) {
+    return EndNow(kFailureStatus, "quorvane: " + *problem);
+  }
+  StartPlan plan;
+  plan.modPublic.Rnd = SeededRandom(RandomSeed(services));
+  PrepareSharedValues(plan.modPublic, services);
+  plan.mode = StartMode::FullScreen;
   return plan;
 }
 

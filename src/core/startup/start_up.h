@@ -29,4 +29,9 @@ struct StartPlan {
 // Nothing is written to the store when another instance runs or no window can be shown.
 StartPlan StartUp(std::string_view argumentText, SystemServices& services);
 
+// The start-up of the full-screen scene drawn into a host's window (xscreensaver's --root): the
+// same steps without the single-instance checks and lock, as a host may run one per monitor
+// beside a full-screen run or the dialog.
+StartPlan StartUpHosted(SystemServices& services);
+
 }  // namespace quorvane

@@ -12,11 +12,10 @@
 #include <QStyleHints>
 #include <QWindow>
 
-#include "core/platform/color.h"
 #include "core/platform/tick_interval.h"
+#include "qt/orrery/orrery_canvas.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
-#include "qt/platform/qt_glyph_source.h"
 #include "qt/platform/qt_system_services.h"
 
 namespace quorvane {
@@ -37,10 +36,8 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
       paintsOnScreen_(QGuiApplication::platformName() == QStringLiteral("xcb")),
       screen_(screen),
-      canvas_(PrimaryScreenRect().width(), PrimaryScreenRect().height(), screen.TwipsPerPixelX,
-              screen.TwipsPerPixelY, kBlack,
-              std::make_unique<QtGlyphSource>(WindowFont(), screen.TwipsPerPixelX,
-                                              screen.TwipsPerPixelY)),
+      // In device pixels, so that at any scale every pixel of the screen is painted.
+      canvas_(MakeOrreryCanvas(screen)),
       scene_(modPublic, canvas_, screen_, *this),
       txtDummy(new QLineEdit(this)),
       Timer1(new QTimer(this)) {
@@ -96,7 +93,7 @@ void frmMain::Timer1_Timer() {
   if (paintsOnScreen_) {
     blitter_.Blit(winId(), canvas_, changed);
   } else {
-    update(ToQRegion(changed));
+    update(ScaledRegion(ToQRegion(changed), 1 / devicePixelRatioF()));
   }
 }
 
@@ -145,6 +142,7 @@ QPaintEngine* frmMain::paintEngine() const {
 }
 
 void frmMain::paintEvent(QPaintEvent* event) {
+  const qreal ratio = devicePixelRatioF();
   if (paintsOnScreen_) {
     if (awaitingServerExpose_) {
       // Qt reports the window exposed once it is mapped, and the X server's own Expose of the
@@ -157,13 +155,15 @@ void frmMain::paintEvent(QPaintEvent* event) {
     if (event->region().contains(rect())) {
       canvas_.TakeDirtyRegion();
     }
-    blitter_.Blit(winId(), canvas_, event->region());
+    blitter_.Blit(winId(), canvas_, ScaledRegion(event->region(), ratio));
     return;
   }
   QPainter painter(this);
   const QImage image = CanvasImage(canvas_);
   for (const QRect& rect : event->region()) {
-    painter.drawImage(rect.topLeft(), image.copy(rect));
+    const QRect source = ScaledRegion(rect, ratio).boundingRect();
+    painter.drawImage(QRectF(QPointF(source.topLeft()) / ratio, QSizeF(source.size()) / ratio),
+                      image.copy(source));
   }
 }
 

@@ -17,7 +17,8 @@ int RecordError(Display*, XErrorEvent*) {
 
 }  // namespace
 
-std::unique_ptr<ForeignWindowWatch> ForeignWindowWatch::Start(unsigned long windowId) {
+std::unique_ptr<ForeignWindowWatch> ForeignWindowWatch::Start(unsigned long windowId,
+                                                              bool contents) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     return nullptr;
@@ -25,19 +26,25 @@ std::unique_ptr<ForeignWindowWatch> ForeignWindowWatch::Start(unsigned long wind
   badWindow = false;
   const auto previousHandler = XSetErrorHandler(RecordError);
   // Selecting first means a destruction right after the check still arrives as an event.
-  XSelectInput(display, windowId, StructureNotifyMask);
+  XSelectInput(display, windowId, StructureNotifyMask | (contents ? ExposureMask : NoEventMask));
   XWindowAttributes attributes;
   const bool exists = XGetWindowAttributes(display, windowId, &attributes) != 0;
   XSync(display, False);
   XSetErrorHandler(previousHandler);
   const bool gone = !exists || badWindow;
   return std::unique_ptr<ForeignWindowWatch>(
-      new ForeignWindowWatch(display, windowId, gone, !gone && attributes.c_class == InputOutput));
+      new ForeignWindowWatch(display, windowId, gone, !gone && attributes.c_class == InputOutput,
+                             gone ? 0 : attributes.width, gone ? 0 : attributes.height));
 }
 
 ForeignWindowWatch::ForeignWindowWatch(Display* display, unsigned long windowId, bool gone,
-                                       bool canHoldWindows)
-    : display_(display), windowId_(windowId), gone_(gone), canHoldWindows_(canHoldWindows) {}
+                                       bool canHoldWindows, int width, int height)
+    : display_(display),
+      windowId_(windowId),
+      gone_(gone),
+      canHoldWindows_(canHoldWindows),
+      width_(width),
+      height_(height) {}
 
 ForeignWindowWatch::~ForeignWindowWatch() {
   XCloseDisplay(display_);
@@ -51,7 +58,18 @@ bool ForeignWindowWatch::Gone() {
   while (!gone_ && XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
+    if (event.type == ConfigureNotify && event.xconfigure.window == windowId_ &&
+        (event.xconfigure.width != width_ || event.xconfigure.height != height_)) {
+      width_ = event.xconfigure.width;
+      height_ = event.xconfigure.height;
+      resized_ = true;
+    }
+    exposed_ = exposed_ || event.type == Expose;
     gone_ = event.type == DestroyNotify && event.xdestroywindow.window == windowId_;
+  }
+  if (gone_) {
+    width_ = 0;
+    height_ = 0;
   }
   return gone_;
 }

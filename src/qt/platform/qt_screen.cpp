@@ -20,4 +20,38 @@ ScreenMetrics PrimaryScreenMetrics() {
   return metrics;
 }
 
+namespace {
+
+qreal PrimaryPixelRatio() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->devicePixelRatio() : 1;
+}
+
+}  // namespace
+
+ScreenMetrics InDevicePixels(const ScreenMetrics& metrics) {
+  const auto ratio = static_cast<float>(PrimaryPixelRatio());
+  ScreenMetrics device = metrics;
+  device.TwipsPerPixelX /= ratio;
+  device.TwipsPerPixelY /= ratio;
+  return device;
+}
+
+ScreenMetrics AreaMetrics(QSize devicePixels) {
+  ScreenMetrics metrics = PrimaryScreenMetrics();
+  const auto ratio = static_cast<float>(PrimaryPixelRatio());
+  metrics.Width = static_cast<float>(devicePixels.width()) * metrics.TwipsPerPixelX / ratio;
+  metrics.Height = static_cast<float>(devicePixels.height()) * metrics.TwipsPerPixelY / ratio;
+  return metrics;
+}
+
+QRegion ScaledRegion(const QRegion& region, qreal factor) {
+  QRegion scaled;
+  for (const QRect& rect : region) {
+    scaled +=
+        QRectF(QPointF(rect.topLeft()) * factor, QSizeF(rect.size()) * factor).toAlignedRect();
+  }
+  return scaled;
+}
+
 }  // namespace quorvane

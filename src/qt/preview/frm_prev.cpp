@@ -41,12 +41,14 @@ void frmPrev::Form_Load() {
   scene_.SizeWindow();
   const QSize pixels(screen_.PixelsX(scene_.Width), screen_.PixelsY(scene_.Height));
   setFixedSize(pixels);
+  // In device pixels: at any scale the ring is drawn as finely as the screen shows it.
+  const ScreenMetrics device = InDevicePixels(screen_);
   canvas_ = std::make_unique<PixelCanvas>(
-      pixels.width(), pixels.height(), screen_.TwipsPerPixelX, screen_.TwipsPerPixelY,
-      kPreviewBackColor,
-      std::make_unique<QtGlyphSource>(font(), screen_.TwipsPerPixelX, screen_.TwipsPerPixelY));
+      device.PixelsX(scene_.Width), device.PixelsY(scene_.Height), device.TwipsPerPixelX,
+      device.TwipsPerPixelY, kPreviewBackColor,
+      std::make_unique<QtGlyphSource>(font(), device.TwipsPerPixelX, device.TwipsPerPixelY));
   scene_.CentreSunAndDrawRing(*canvas_);
-  update(ToQRegion(canvas_->TakeDirtyRegion()));
+  update(ScaledRegion(ToQRegion(canvas_->TakeDirtyRegion()), 1 / devicePixelRatioF()));
 }
 
 void frmPrev::Timer1_Timer() {
@@ -66,8 +68,10 @@ QRect frmPrev::PixelCircle(const Shape& shape) const {
 void frmPrev::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QImage image = CanvasImage(*canvas_);
-  for (const QRect& rect : event->region()) {
-    painter.drawImage(rect, image, rect);
+  const qreal ratio = devicePixelRatioF();
+  for (const QRect& rect : ScaledRegion(event->region(), ratio)) {
+    painter.drawImage(QRectF(QPointF(rect.topLeft()) / ratio, QSizeF(rect.size()) / ratio), image,
+                      rect);
   }
   painter.setPen(Qt::NoPen);
   for (const Shape* shape : {&scene_.shpSun, &scene_.shpPlanet}) {

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "qt/platform/fonts.h"
@@ -69,10 +70,8 @@ void frmConfig::CreateControls() {
   setWindowIcon(QIcon(QStringLiteral(":/dialog_icon.png")));
   setFixedSize(metrics_.PixelsX(kConfigClientWidth), metrics_.PixelsY(kConfigClientHeight));
   // Shown without an owner: centred on the screen. Qt's own placement guesses a frame and is
-  // 40 pixels high where no window manager draws one.
-  const QRect desktop = screen()->availableGeometry();
-  move(desktop.x() + (desktop.width() - width()) / 2,
-       desktop.y() + (desktop.height() - height()) / 2);
+  // 40 pixels high where no window manager draws one; a real frame is known once it is shown.
+  Centre(size());
   setFont(FromControlFont(kConfigDialogFont));
 
   // The frames first: they hold the option buttons.
@@ -157,9 +156,15 @@ void frmConfig::SetBuddies() {
         }
       }
       connect(group, &QButtonGroup::buttonToggled, this,
-              [label](QAbstractButton* button, bool checked) {
-                if (checked) {
-                  label->setBuddy(button);
+              [label, group](QAbstractButton* button, bool checked) {
+                if (!checked) {
+                  return;
+                }
+                label->setBuddy(button);
+                // Tab enters the row at the selected option too: Qt keeps the row's Tab stop
+                // on whichever option last had the focus, the first one in a fresh dialog.
+                for (QAbstractButton* option : group->buttons()) {
+                  option->setFocusPolicy(option == button ? Qt::StrongFocus : Qt::ClickFocus);
                 }
               });
     }
@@ -217,6 +222,35 @@ void frmConfig::SetCaption(ControlId control, std::string_view caption) {
     if (auto* option = qobject_cast<QRadioButton*>(button)) {
       FitOptionToCaption(option);
     }
+  }
+  AlignRowLabels();
+}
+
+void frmConfig::AlignRowLabels() {
+  // An auto-sized label is as tall as its font's line, which the CJK font makes taller than
+  // the text: its text would sit below that of the control beside it. It takes that control's
+  // top and height instead and centres its text the way the control does.
+  const auto& controls = ConfigControls();
+  for (const ControlSpec& spec : controls) {
+    if (spec.kind != ControlKind::Label || !spec.autoSize) {
+      continue;
+    }
+    const int row = metrics_.PixelsY(spec.top + spec.height / 2.0);
+    QRect beside;
+    for (const ControlSpec& other : controls) {
+      if (!TakesFocus(other)) {
+        continue;
+      }
+      const QWidget* control = Control(other.id);
+      const QRect rect(control->mapTo(this, QPoint(0, 0)), control->size());
+      if (beside.isNull() ||
+          std::abs(rect.center().y() - row) < std::abs(beside.center().y() - row)) {
+        beside = rect;
+      }
+    }
+    auto* label = Control<QLabel>(spec.id);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setGeometry(label->x(), beside.y(), label->width(), beside.height());
   }
 }
 
@@ -291,6 +325,12 @@ void frmConfig::reject() {
   controller_.cmdCancel_Click();
 }
 
+void frmConfig::Centre(QSize outer) {
+  const QRect desktop = screen()->availableGeometry();
+  move(desktop.x() + (desktop.width() - outer.width()) / 2,
+       desktop.y() + (desktop.height() - outer.height()) / 2);
+}
+
 void frmConfig::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Mouse presses and wheel turns move the focus before any widget sees them, so they are
@@ -337,6 +377,14 @@ bool frmConfig::LeavesTxtZoom(QObject* watched, QEvent* event) const {
 }
 
 bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
+  // A window manager has framed the window by its first exposure: centre it frame and all.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && !framed_ &&
+      windowHandle()->isExposed()) {
+    framed_ = true;
+    if (frameGeometry().size() != size()) {
+      Centre(frameGeometry().size());
+    }
+  }
   if (LeavesTxtZoom(watched, event) && !controller_.CheckZoom()) {
     return true;  // the focus stays and the control never sees the event
   }

@@ -39,6 +39,10 @@ class frmConfig : public QDialog, private ConfigView {
   void SetTabOrder();
   void ConnectEvents();
   void FitOptionToCaption(QRadioButton* option);
+  // Puts each row label's text on the line of the control beside it.
+  void AlignRowLabels();
+  // Moves the window so that an outer size of `outer` (frame included) is centred on its screen.
+  void Centre(QSize outer);
 
   // ConfigView
   void SetCaption(ControlId control, std::string_view caption) override;
@@ -67,6 +71,7 @@ class frmConfig : public QDialog, private ConfigView {
   ScreenMetrics metrics_;
   std::array<QWidget*, kControlCount> controls_{};
   ConfigController controller_;
+  bool framed_ = false;  // centred again with the window manager's frame
 };
 
 }  // namespace quorvane

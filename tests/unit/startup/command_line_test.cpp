@@ -61,7 +61,23 @@ INSTANTIATE_TEST_SUITE_P(
                       DecisionCase{"/p 2147483648", StartMode::Preview, 0, true},
                       DecisionCase{"/p 99999999999", StartMode::Preview, 0, true},
                       DecisionCase{"/p 1e400", StartMode::Preview, 0, true},
-                      DecisionCase{"/p 12 34", StartMode::Preview, 12, false}));
+                      DecisionCase{"/p 12 34", StartMode::Preview, 12, false},
+                      DecisionCase{"/p 0x1a00003", StartMode::Preview, 0x1a00003, false},
+                      DecisionCase{"/p  0XfF", StartMode::Preview, 255, false},
+                      DecisionCase{"/p 0x7fffffff", StartMode::Preview, 2147483647, false},
+                      DecisionCase{"/p 0x80000000", StartMode::Preview, 0, true},
+                      DecisionCase{"/p 0x", StartMode::Preview, 0, false},
+                      DecisionCase{"/p 0x1g", StartMode::Preview, 1, false}));
+
+TEST(ReadWindowIdTest, TakesWholeDecimalOrHexNumbersOnly) {
+  EXPECT_EQ(ReadWindowId("1234"), 1234U);
+  EXPECT_EQ(ReadWindowId("0x1a00003"), 0x1a00003U);
+  EXPECT_EQ(ReadWindowId("0XFFFFFFFF"), 0xFFFFFFFFU);
+  for (const char* bad : {"", "0", "0x0", "0x", "x12", "12 ", " 12", "-5", "+5", "12abc", "0x1g",
+                          "4294967296", "0x100000000", "1.5"}) {
+    EXPECT_EQ(ReadWindowId(bad), std::nullopt) << bad;
+  }
+}
 
 // The forms the Windows host writes besides the design's, read through the same decision.
 TEST(HostArgumentTextTest, ReadsTheHandleAfterAColon) {

@@ -77,6 +77,30 @@ TEST(StartUpTest, AnotherInstanceOrNoDisplayEndsTheStartBeforeAnythingIsWritten)
   }
 }
 
+// A host may run a saver in each monitor's window beside a full-screen run or the dialog.
+TEST(StartUpTest, AHostedStartIgnoresOtherInstancesButNeedsTheDisplay) {
+  FakeServices services;
+  services.openTitle = MainTitle;
+  services.lockHeld = true;
+  const StartPlan plan = StartUpHosted(services);
+  EXPECT_EQ(plan.mode, StartMode::FullScreen);
+  EXPECT_EQ(plan.exitStatus, 0);
+  EXPECT_EQ(services.searches, 0);
+  EXPECT_TRUE(services.lockRequests.empty());
+  EXPECT_EQ(services.store.Value(kUpdateInfoSection, "ApplicationPath"), "/opt/quorvane");
+  EXPECT_EQ(plan.modPublic.settings.Language, 1);  // from the country, as for any start
+  EXPECT_EQ(plan.modPublic.Bodies[9].NameEn, "Pluto");
+  ASSERT_TRUE(plan.modPublic.Rnd);
+
+  FakeServices noDisplay;
+  noDisplay.displayProblem = "cannot open display \":99\"";
+  const StartPlan ended = StartUpHosted(noDisplay);
+  EXPECT_EQ(ended.mode, StartMode::None);
+  EXPECT_EQ(ended.exitStatus, 1);
+  EXPECT_EQ(ended.message, "quorvane: cannot open display \":99\"");
+  EXPECT_TRUE(noDisplay.store.values.empty());
+}
+
 TEST(StartUpTest, StartsThatShowNothingNeedNoLockNorDisplayAndWriteTheVersionRecord) {
   FakeServices services;
   services.lockHeld = true;

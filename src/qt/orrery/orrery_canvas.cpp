@@ -1,0 +1,22 @@
+#include "qt/orrery/orrery_canvas.h"
+
+#include <memory>
+
+#include "core/platform/color.h"
+#include "core/platform/font_names.h"
+#include "qt/platform/fonts.h"
+#include "qt/platform/qt_glyph_source.h"
+#include "qt/platform/qt_screen.h"
+
+namespace quorvane {
+
+PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen) {
+  const ScreenMetrics device = InDevicePixels(screen);
+  // Glyphs at the device's resolution: the text keeps its size in the scene's pixels.
+  return PixelCanvas(device.PixelsX(device.Width), device.PixelsY(device.Height),
+                     device.TwipsPerPixelX, device.TwipsPerPixelY, kBlack,
+                     std::make_unique<QtGlyphSource>(MakeFont(kUiGothic, 11.25, QFont::Bold),
+                                                     device.TwipsPerPixelX, device.TwipsPerPixelY));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,14 @@
+// The full-screen orrery's canvas, for its own window and for a host's: black, in the screen's
+// device pixels, with the overlay's bold font sized to keep its proportion to the picture.
+#pragma once
+
+#include "core/platform/pixel_canvas.h"
+#include "core/platform/screen_metrics.h"
+
+namespace quorvane {
+
+// A canvas over the area the scene lays out in `screen` (logical pixels), one canvas pixel per
+// device pixel of the primary screen. Needs the application object.
+PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen);
+
+}  // namespace quorvane

@@ -1,0 +1,190 @@
+#include "qt/startup/command_line_options.h"
+
+#include <QCommandLineParser>
+
+#include "core/settings_dialog/config_rules.h"
+#include "core/startup/command_line.h"
+#include "core/startup/version.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::int32_t kFirstFocus = 1;
+constexpr std::int32_t kLastFocus = 11;  // 10 and 11: the automatic changes
+
+struct Options {
+  QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+  QCommandLineOption version{QStringLiteral("version")};
+  QCommandLineOption root{QStringLiteral("root")};
+  QCommandLineOption windowId{QStringLiteral("window-id"), QString(), QStringLiteral("id")};
+  QCommandLineOption focus{QStringLiteral("focus"), QString(), QStringLiteral("n")};
+  QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("x")};
+  QCommandLineOption orbits{QStringLiteral("orbits")};
+  QCommandLineOption noOrbits{QStringLiteral("no-orbits")};
+  QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("ja|en")};
+};
+
+CommandLineOptions Failure(const QString& error) {
+  CommandLineOptions options;
+  options.action = CommandLineOptions::Action::Fail;
+  options.error = error.toStdString();
+  return options;
+}
+
+// Reads the values of the settings options into `options`; an error text when one is wrong.
+QString ReadSettingsOptions(const QCommandLineParser& parser, const Options& known,
+                            CommandLineOptions& options) {
+  if (parser.isSet(known.focus)) {
+    bool ok = false;
+    const int focus = parser.value(known.focus).toInt(&ok);
+    if (!ok || focus < kFirstFocus || focus > kLastFocus) {
+      return QStringLiteral("--focus takes a number from 1 to 11");
+    }
+    options.focus = focus;
+  }
+  if (parser.isSet(known.zoom)) {
+    bool ok = false;
+    const double zoom = parser.value(known.zoom).toDouble(&ok);
+    if (!ok || !(zoom >= kMinZoom && zoom <= kMaxZoom)) {
+      return QStringLiteral("--zoom takes a number from 1 to 50");
+    }
+    options.zoom = static_cast<float>(zoom);
+  }
+  if (parser.isSet(known.orbits) && parser.isSet(known.noOrbits)) {
+    return QStringLiteral("--orbits and --no-orbits exclude each other");
+  }
+  if (parser.isSet(known.orbits) || parser.isSet(known.noOrbits)) {
+    options.orbits = parser.isSet(known.orbits);
+  }
+  if (parser.isSet(known.language)) {
+    const QString language = parser.value(known.language);
+    if (language != QStringLiteral("ja") && language != QStringLiteral("en")) {
+      return QStringLiteral("--language takes ja or en");
+    }
+    options.language = static_cast<std::int16_t>(language == QStringLiteral("ja") ? 1 : 2);
+  }
+  return {};
+}
+
+// Where --root and --window-id draw: an error text when the window id is not one.
+QString ReadHost(const QCommandLineParser& parser, const Options& known,
+                 const std::optional<QString>& saverWindow, CommandLineOptions& options) {
+  const bool root = parser.isSet(known.root);
+  const bool window = parser.isSet(known.windowId);
+  if (root && window) {
+    return QStringLiteral("--root and --window-id exclude each other");
+  }
+  if (!root && !window) {
+    return {};
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return QStringLiteral("--root and --window-id take no /s, /c or /p");
+  }
+  options.hosted = true;
+  if (root && !saverWindow) {
+    return {};  // the root window itself
+  }
+  const QString text = window ? parser.value(known.windowId) : *saverWindow;
+  const auto id = ReadWindowId(text.toStdString());
+  if (!id) {
+    return (window ? QStringLiteral("--window-id") : QStringLiteral("XSCREENSAVER_WINDOW")) +
+           QStringLiteral(" is not a window id (decimal or 0x hexadecimal): \"") + text +
+           QLatin1Char('"');
+  }
+  options.hostWindow = *id;
+  return {};
+}
+
+}  // namespace
+
+CommandLineOptions ReadCommandLine(const QStringList& arguments,
+                                   const std::optional<QString>& saverWindow) {
+  // The host's own switches keep the core's reading, whatever follows them.
+  if (arguments.isEmpty() || arguments.front().startsWith(QLatin1Char('/'))) {
+    std::vector<std::string> texts;
+    for (const QString& argument : arguments) {
+      texts.push_back(argument.toStdString());
+    }
+    CommandLineOptions options;
+    options.argumentText = ArgumentText(texts);
+    return options;
+  }
+
+  const Options known;
+  QCommandLineParser parser;
+  // xscreensaver writes its switches with one dash as well as two: -root, -window-id.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.addOptions({known.help, known.version, known.root, known.windowId, known.focus, known.zoom,
+                     known.orbits, known.noOrbits, known.language});
+  if (!parser.parse(QStringList{QStringLiteral("quorvane")} + arguments)) {
+    return Failure(parser.errorText());
+  }
+  CommandLineOptions options;
+  if (parser.isSet(known.help)) {
+    options.action = CommandLineOptions::Action::PrintHelp;
+    return options;
+  }
+  if (parser.isSet(known.version)) {
+    options.action = CommandLineOptions::Action::PrintVersion;
+    return options;
+  }
+  for (const QString& error : {ReadSettingsOptions(parser, known, options),
+                               ReadHost(parser, known, saverWindow, options)}) {
+    if (!error.isEmpty()) {
+      return Failure(error);
+    }
+  }
+  std::vector<std::string> texts;
+  for (const QString& argument : parser.positionalArguments()) {
+    texts.push_back(argument.toStdString());
+  }
+  options.argumentText = ArgumentText(texts);
+  return options;
+}
+
+void ApplyOptions(const CommandLineOptions& options, Settings& settings) {
+  if (options.focus) {
+    SelectFocus(settings, *options.focus);
+  }
+  if (options.zoom) {
+    settings.Zoom = *options.zoom;
+  }
+  if (options.orbits) {
+    settings.Orbit = *options.orbits ? -1 : 0;
+  }
+  if (options.language) {
+    settings.Language = *options.language;
+  }
+}
+
+std::string UsageText() {
+  return "Usage: quorvane [/s | /c | /p <id>]\n"
+         "       quorvane --root | --window-id <id> [settings]\n"
+         "An orrery screen saver: the Sun and nine planets on their orbits.\n"
+         "\n"
+         "  /s                 full screen on every monitor; a key, a mouse button or a mouse\n"
+         "                     move ends it\n"
+         "  /c                 the settings dialog (also with no arguments)\n"
+         "  /p <id>            the miniature preview inside the X window <id>\n"
+         "  --root, -root      draw into $XSCREENSAVER_WINDOW, or into the root window when it\n"
+         "                     is not set, as xscreensaver runs its hacks\n"
+         "  --window-id <id>   draw into the X window <id>\n"
+         "  -h, --help         this text\n"
+         "  --version          the version\n"
+         "\n"
+         "Settings for --root and --window-id (default: those saved by the dialog):\n"
+         "  --focus <n>        1 Mercury ... 9 Pluto; 10 automatic change outwards, 11 inwards\n"
+         "  --zoom <x>         magnification of the planets' diameters, 1 to 50\n"
+         "  --orbits, --no-orbits   draw the orbit circles or not\n"
+         "  --language <ja|en> Japanese or English labels\n"
+         "\n"
+         "Window ids are decimal or hexadecimal with 0x (0x1a00007). Settings are kept in\n"
+         "$XDG_CONFIG_HOME/Quorvane/Quorvane.ini.\n";
+}
+
+std::string VersionLine() {
+  return "quorvane " + VersionText(kVersionMajor, kVersionMinor, kVersionRevision);
+}
+
+}  // namespace quorvane
