@@ -1,43 +1,81 @@
 #!/usr/bin/env bash
-# Runs `quorvane /s` under Xvfb at 1920x1080 and 3840x2160 with Pluto as focus and orbits on, and
-# reports its CPU use as a share of one core (utime + stime from /proc/<pid>/stat over the wall
-# time, after a warm-up so start-up is not counted) and its peak resident memory (VmHWM).
-# Usage: bench/cpu_usage.sh [QUORVANE_BINARY] [SECONDS]
+# Runs `quorvane /s` under Xvfb and reports the CPU share of one core used by the program, by the
+# X server, and by both (utime + stime from /proc/<pid>/stat over the wall time, after a warm-up
+# so start-up is not counted), and the program's peak resident memory (VmHWM). Every screen size
+# and setting runs RUNS times, interleaved so that a drift of the machine's speed hits all alike;
+# the figures are the medians.
+# Usage: bench/cpu_usage.sh [QUORVANE_BINARY] [SECONDS] [RUNS]
+#   SIZES="1920x1080 3840x2160" and SETTINGS="default orbit zoom100" choose what runs.
 QUORVANE=$(realpath "${1:-build/quorvane}")
 RUN_SECONDS=${2:-20}
+RUNS=${3:-3}
+SIZES=${SIZES:-1024x768 1920x1080 3840x2160 7680x4320}
+SETTINGS=${SETTINGS:-default orbit zoom100}
 WARM_UP_SECONDS=2
 export QUORVANE X11_TEST_WINDOW=/bin/false
 source "$(dirname "$0")/../tests/e2e/fullscreen_lib.sh"
+RESULTS="$E2E_TMP/results"
 
-# Clock ticks (utime + stime) the process has used so far.
-cpu_ticks() {
-  awk '{ print $14 + $15 }' "/proc/$1/stat"
+# Nanoseconds of CPU the process's threads have used so far.
+cpu_ns() {
+  cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { printf "%.0f\n", s }'
 }
 
+# The [Config] lines of a named setting; "default" leaves every value to the program.
+config_lines() {
+  case $1 in
+    default) ;;
+    orbit) echo Orbit=-1 ;;
+    zoom100) echo Zoom=100 ;;
+  esac
+}
+
+# measure SIZE SETTING: appends "SIZE SETTING program% server% peakMB" to the results.
 measure() {
-  local size=$1
+  local size=$1 setting=$2
   e2e_start "$size"
+  local server=${E2E_PIDS[-1]}
   xdotool mousemove 0 0
-  local launchTime
-  launchTime=$(date +%s.%N)
-  start_saver CenterId=9 Orbit=-1 Zoom=5 Language=2
+  # shellcheck disable=SC2046
+  start_saver Language=2 $(config_lines "$setting")
   local pid=$QUORVANE_PID
   sleep "$WARM_UP_SECONDS"
-  local startTicks startTime endTicks endTime
-  startTicks=$(cpu_ticks "$pid")
+  local programStart serverStart startTime programEnd serverEnd endTime peak
+  programStart=$(cpu_ns "$pid")
+  serverStart=$(cpu_ns "$server")
   startTime=$(date +%s.%N)
   sleep "$RUN_SECONDS"
-  endTicks=$(cpu_ticks "$pid")
+  programEnd=$(cpu_ns "$pid")
+  serverEnd=$(cpu_ns "$server")
   endTime=$(date +%s.%N)
-  local peak
   peak=$(awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status")
   end_saver
-  awk -v s="$size" -v a="$startTicks" -v b="$endTicks" -v t0="$startTime" -v t1="$endTime" \
-      -v hz="$(getconf CLK_TCK)" -v launch="$launchTime" -v peak="$peak" 'BEGIN {
-    printf "%-10s CPU %.2f %% of one core over %.1f s (%.2f %% including start-up), peak RSS %.1f MB\n",
-      s, 100 * (b - a) / hz / (t1 - t0), t1 - t0, 100 * b / hz / (t1 - launch), peak
-  }'
+  kill "$server"
+  wait "$server" 2>/dev/null || true
+  awk -v s="$size" -v g="$setting" -v p=$((programEnd - programStart)) \
+      -v x=$((serverEnd - serverStart)) -v t0="$startTime" -v t1="$endTime" \
+      -v hz=1e9 -v peak="$peak" 'BEGIN {
+    printf "%s %s %.3f %.3f %.1f\n", s, g, 100 * p / hz / (t1 - t0), 100 * x / hz / (t1 - t0), peak
+  }' >>"$RESULTS"
 }
 
-measure 1920x1080
-measure 3840x2160
+for ((run = 0; run < RUNS; run++)); do
+  for size in $SIZES; do
+    for setting in $SETTINGS; do
+      measure "$size" "$setting"
+    done
+  done
+done
+
+printf '%-10s %-8s %9s %9s %9s %9s  (%% of one core, medians of %d runs of %d s)\n' \
+  size setting program server sum "peak MB" "$RUNS" "$RUN_SECONDS"
+for size in $SIZES; do
+  for setting in $SETTINGS; do
+    awk -v s="$size" -v g="$setting" 'BEGIN { n = 0 } $1 == s && $2 == g { p[n] = $3; x[n] = $4; t[n] = $3 + $4; m[n++] = $5 }
+      function median(a,   i, j, v) {
+        for (i = 1; i < n; i++) for (j = i; j > 0 && a[j - 1] > a[j]; j--) { v = a[j]; a[j] = a[j - 1]; a[j - 1] = v }
+        return n % 2 ? a[int(n / 2)] : (a[n / 2 - 1] + a[n / 2]) / 2
+      }
+      END { printf "%-10s %-8s %9.3f %9.3f %9.3f %9.1f\n", s, g, median(p), median(x), median(t), median(m) }' "$RESULTS"
+  done
+done

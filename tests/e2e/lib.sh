@@ -32,13 +32,15 @@ fail() {
   exit 1
 }
 
-# e2e_start [WIDTHxHEIGHT] [--wm]: starts Xvfb on a free display (and twm with --wm).
+# e2e_start [WIDTHxHEIGHT[xDEPTH]] [--wm]: starts Xvfb on a free display (and twm with --wm);
+# the depth is 24 unless given.
 e2e_start() {
   local size=${1:-1024x768}
+  [[ $size == *x*x* ]] || size+=x24
   exec {fd}<> <(:)
   # -noreset: otherwise the server resets whenever its last client leaves, and a client that
   # connects meanwhile is refused.
-  Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -noreset -dpi 96 \
+  Xvfb -displayfd "$fd" -screen 0 "$size" -nolisten tcp -noreset -dpi 96 \
     >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
   local display

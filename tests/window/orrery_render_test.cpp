@@ -170,6 +170,56 @@ class OrreryRenderTest : public QObject {
     QCOMPARE(s.mod.settings.CenterId, 3);
   }
 
+  void FramesFlushLittleMoreThanTheyChange_data() {
+    QTest::addColumn<int>("centerId");
+    QTest::addColumn<float>("zoom");
+    QTest::newRow("Earth, 5") << 3 << 5.f;
+    QTest::newRow("Earth, 100") << 3 << 100.f;
+    QTest::newRow("Pluto, 100") << 9 << 100.f;
+  }
+  void FramesFlushLittleMoreThanTheyChange() {
+    // The region taken after a frame covers every pixel that differs from the frame before and
+    // at most about as much again: big discs redrawn in place and the unchanged overlay, Sun and
+    // rings are not sent again.
+    QFETCH(int, centerId);
+    QFETCH(float, zoom);
+    Scene s(centerId, zoom, {0.1, 0.4, 0.7});
+    s.scene.Tick();
+    s.scene.Tick();
+    s.canvas.TakeDirtyRegion();
+    const std::size_t size = static_cast<std::size_t>(s.canvas.Width()) * s.canvas.Height();
+    std::vector<std::uint8_t> before(s.canvas.Pixels(), s.canvas.Pixels() + size);
+    long long changed = 0;
+    long long flushed = 0;
+    for (int frame = 0; frame < 10; ++frame) {
+      s.scene.Tick();
+      std::vector<bool> covered(size, false);
+      for (const PixelRect& rect : s.canvas.TakeDirtyRegion()) {
+        for (int y = rect.top; y <= rect.Bottom(); ++y) {
+          const auto row = covered.begin() + static_cast<std::ptrdiff_t>(y) * s.canvas.Width();
+          std::fill(row + rect.left, row + rect.Right() + 1, true);
+        }
+        flushed += rect.Area();
+      }
+      for (std::size_t i = 0; i < size; ++i) {
+        if (before[i] != s.canvas.Pixels()[i]) {
+          ++changed;
+          QVERIFY2(covered[i], qPrintable(QString::number(i)));
+        }
+        before[i] = s.canvas.Pixels()[i];
+      }
+    }
+    QVERIFY(changed > 0);
+    QVERIFY2(flushed <= 2 * changed, qPrintable(QStringLiteral("%1 %2").arg(flushed).arg(changed)));
+    // The overlay and the Sun drawn again over themselves change nothing.
+    s.scene.PrintInfo();
+    s.scene.DrawSun();
+    s.canvas.TakeDirtyRegion();
+    s.scene.PrintInfo();
+    s.scene.DrawSun();
+    QVERIFY(s.canvas.TakeDirtyRegion().empty());
+  }
+
   void HugeMagnificationsStayQuick_data() {
     QTest::addColumn<int>("centerId");
     QTest::addColumn<float>("zoom");

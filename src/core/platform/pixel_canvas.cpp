@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <numeric>
 
 namespace quorvane {
 
@@ -10,11 +12,17 @@ namespace {
 // Rings remembered for cheap redraws; a frame redraws at most nine, the rest are leftovers of
 // the load step.
 constexpr std::size_t kMaxRings = 24;
+// Of which discs: redrawn in place only when they stand still, which planets never do.
+constexpr std::size_t kMaxDiscs = 2;
+// Discs smaller than this are redrawn whole: cheaper than tracking them.
+constexpr long long kRememberedDiscArea = 64 * 64;  // pixels of the bounds
 // Beyond this many rectangles a ring's damage is kept as their bounding rectangle.
 constexpr std::size_t kMaxDamageRects = 32;
 // Texts kept rendered: the overlay's three lines and the ten names, with room to spare.
 constexpr std::size_t kMaxTexts = 64;
 constexpr std::size_t kMaxColours = 256;
+// Unchanged pixels between two changed ones on a row that are sent rather than split around.
+constexpr int kRowGap = 2;
 // Glyph pixels covered at least this much are ink; the rest stays background.
 constexpr std::uint8_t kInkCoverage = 128;
 // The byte beyond 0x00BBGGRR carries no colour.
@@ -64,13 +72,79 @@ Span RowSpan(double cx, double cy, double rx, double ry, int row) {
   return {std::ceil(cx - halfWidth - 0.5), std::floor(cx + halfWidth - 0.5)};
 }
 
-void FillSpan(std::uint8_t* line, double first, double last, const PixelRect& clip,
-              std::uint8_t color) {
-  const int from = ClampToInt(first, clip.left, clip.Right() + 1);
-  const int to = ClampToInt(last, clip.left - 1, clip.Right());
-  if (from <= to) {
-    std::fill(line + from, line + to + 1, color);
+// The first column in [from, to] whose byte is not `value`; to + 1 when there is none. Compares
+// eight bytes at a time.
+int FirstDiffering(const std::uint8_t* line, int from, int to, std::uint8_t value) {
+  const std::uint64_t pattern = 0x0101010101010101ULL * value;
+  int x = from;
+  for (std::uint64_t word = 0; x + 7 <= to; x += 8) {
+    std::memcpy(&word, line + x, sizeof word);
+    if (word != pattern) {
+      break;
+    }
   }
+  while (x <= to && line[x] == value) {
+    ++x;
+  }
+  return x;
+}
+
+// The last column in [from, to] whose byte is not `value`; from - 1 when there is none.
+int LastDiffering(const std::uint8_t* line, int from, int to, std::uint8_t value) {
+  const std::uint64_t pattern = 0x0101010101010101ULL * value;
+  int x = to;
+  for (std::uint64_t word = 0; x - 7 >= from; x -= 8) {
+    std::memcpy(&word, line + x - 7, sizeof word);
+    if (word != pattern) {
+      break;
+    }
+  }
+  while (x >= from && line[x] == value) {
+    --x;
+  }
+  return x;
+}
+
+// Stacks one-row runs (sorted by row, then column) into rectangles, extending a rectangle that
+// ends on the row above while that sends little beyond the changed pixels: each rectangle costs
+// the window about as much as a few dozen pixels.
+std::vector<PixelRect> Gather(const std::vector<PixelRect>& runs) {
+  constexpr long long kSlack = 4;  // pixels
+  struct Growing {
+    PixelRect rect;
+    long long changed = 0;
+  };
+  std::vector<PixelRect> done;
+  std::vector<Growing> open;
+  for (const PixelRect& run : runs) {
+    for (std::size_t i = 0; i < open.size();) {
+      if (open[i].rect.Bottom() < run.top - 1) {
+        done.push_back(open[i].rect);
+        open[i] = open.back();
+        open.pop_back();
+      } else {
+        ++i;
+      }
+    }
+    const auto fits = [&run](const Growing& growing) {
+      if (growing.rect.Bottom() != run.top - 1) {
+        return false;
+      }
+      const long long area = PixelRect::United(growing.rect, run).Area();
+      return 4 * area <= 5 * (growing.changed + run.Area()) + 4 * kSlack;
+    };
+    const auto found = std::find_if(open.begin(), open.end(), fits);
+    if (found == open.end()) {
+      open.push_back({run, run.Area()});
+    } else {
+      found->rect = PixelRect::United(found->rect, run);
+      found->changed += run.Area();
+    }
+  }
+  for (const Growing& growing : open) {
+    done.push_back(growing.rect);
+  }
+  return done;
 }
 
 // Whether two one-pixel outlines may share pixels. Concentric rings of different radii never do,
@@ -114,9 +188,9 @@ PixelCanvas::PixelCanvas(int width, int height, float twipsPerPixelX, float twip
       palette_{background & kColourBits},
       twipsPerPixelX_(twipsPerPixelX),
       twipsPerPixelY_(twipsPerPixelY),
-      glyphs_(std::move(glyphs)) {
-  MarkDirty(Rect(), nullptr);
-}
+      glyphs_(std::move(glyphs)),
+      seen_(static_cast<std::size_t>(width_), 0),
+      original_(static_cast<std::size_t>(width_), 0) {}
 
 Color PixelCanvas::PixelColor(int x, int y) const {
   return palette_[pixels_[static_cast<std::size_t>(y) * width_ + x]];
@@ -143,28 +217,104 @@ std::uint8_t PixelCanvas::ColourIndex(Color color) {
 }
 
 std::vector<PixelRect> PixelCanvas::TakeDirtyRegion() {
-  // Two rectangles merge when their bounding rectangle adds little area: each rectangle costs the
-  // window about as much as a few hundred pixels, and a region grows slowly with many of them.
-  constexpr long long kMergeSlack = 1024;  // pixels
-  for (bool merged = true; merged;) {
-    merged = false;
-    for (std::size_t i = 0; i < dirty_.size(); ++i) {
-      for (std::size_t j = i + 1; j < dirty_.size();) {
-        const PixelRect united = PixelRect::United(dirty_[i], dirty_[j]);
-        if (united.Area() <= dirty_[i].Area() + dirty_[j].Area() + kMergeSlack) {
-          dirty_[i] = united;
-          dirty_[j] = dirty_.back();
-          dirty_.pop_back();
-          merged = true;
-        } else {
-          ++j;
-        }
+  std::vector<PixelRect> runs;
+  if (everything_) {
+    everything_ = false;
+    if (!Rect().IsEmpty()) {
+      runs.push_back(Rect());
+    }
+  } else {
+    // Row by row, each row's changes in drawing order: the first change of a pixel holds what it
+    // showed when last taken.
+    std::vector<std::size_t> order(changes_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+      return changes_[a].row < changes_[b].row;
+    });
+    for (std::size_t first = 0; first < order.size();) {
+      std::size_t last = first;
+      while (last < order.size() && changes_[order[last]].row == changes_[order[first]].row) {
+        ++last;
+      }
+      DiffRow(changes_[order[first]].row, order.data() + first, last - first, runs);
+      first = last;
+    }
+    runs = Gather(runs);
+  }
+  changes_.clear();
+  before_.clear();
+  return runs;
+}
+
+void PixelCanvas::DiffRow(int row, const std::size_t* spans, std::size_t count,
+                          std::vector<PixelRect>& out) {
+  int low = width_;
+  int high = -1;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Change& change = changes_[spans[i]];
+    for (int x = change.left; x <= change.right; ++x) {
+      if (seen_[x] == 0) {
+        seen_[x] = 1;
+        original_[x] = before_[change.offset + static_cast<std::size_t>(x - change.left)];
       }
     }
+    low = std::min(low, change.left);
+    high = std::max(high, change.right);
   }
-  std::vector<PixelRect> taken;
-  taken.swap(dirty_);
-  return taken;
+  const std::uint8_t* line = Row(row);
+  int runLeft = 0;
+  int runRight = -1;
+  for (int x = low; x <= high; ++x) {
+    if (seen_[x] == 0 || original_[x] == line[x]) {
+      continue;
+    }
+    if (runRight >= runLeft && x - runRight - 1 > kRowGap) {
+      out.push_back({runLeft, row, runRight - runLeft + 1, 1});
+      runLeft = x;
+    } else if (runRight < runLeft) {
+      runLeft = x;
+    }
+    runRight = x;
+  }
+  if (runRight >= runLeft) {
+    out.push_back({runLeft, row, runRight - runLeft + 1, 1});
+  }
+  if (high >= low) {
+    std::fill(seen_.begin() + low, seen_.begin() + high + 1, 0);
+  }
+}
+
+void PixelCanvas::FillSpan(int row, double first, double last, const PixelRect& clip,
+                           std::uint8_t index, PixelRect& changed) {
+  const int from = ClampToInt(first, clip.left, clip.Right() + 1);
+  const int to = ClampToInt(last, clip.left - 1, clip.Right());
+  std::uint8_t* line = Row(row);
+  if (from > to) {
+    return;
+  }
+  // Redrawing what is there is the common case (the Sun every frame): a span equal to its shifted
+  // self holds one value throughout, which the library compares fastest.
+  if (line[from] == index &&
+      std::memcmp(line + from, line + from + 1, static_cast<std::size_t>(to - from)) == 0) {
+    return;
+  }
+  const int left = FirstDiffering(line, from, to, index);
+  if (left > to) {
+    return;
+  }
+  const int right = LastDiffering(line, left, to, index);
+  if (!everything_) {
+    changes_.push_back({row, left, right, before_.size()});
+    before_.insert(before_.end(), line + left, line + right + 1);
+    // A log as large as a quarter of the canvas is not worth comparing: all of it is sent.
+    if (before_.size() > pixels_.size() / 4) {
+      everything_ = true;
+      changes_.clear();
+      before_.clear();
+    }
+  }
+  std::fill(line + left, line + right + 1, index);
+  changed = PixelRect::United(changed, {left, row, right - left + 1, 1});
 }
 
 PixelCanvas::Ellipse PixelCanvas::ToPixels(float x, float y, float radius) const {
@@ -183,8 +333,9 @@ PixelRect PixelCanvas::Bounds(const Ellipse& ellipse) const {
   return PixelRect::FromCorners(left, top, right, bottom);
 }
 
-void PixelCanvas::Rasterise(const Ellipse& e, std::uint8_t outline, const std::uint8_t* fill,
-                            const PixelRect& clip) {
+PixelRect PixelCanvas::Rasterise(const Ellipse& e, std::uint8_t outline, const std::uint8_t* fill,
+                                 const PixelRect& clip) {
+  PixelRect changed;
   const int top = ClampToInt(std::ceil(e.cy - e.ry - 0.5), clip.top, clip.Bottom() + 1);
   const int bottom = ClampToInt(std::floor(e.cy + e.ry - 0.5), clip.top - 1, clip.Bottom());
   if (e.rx < 1 && e.ry < 1) {
@@ -199,9 +350,9 @@ void PixelCanvas::Rasterise(const Ellipse& e, std::uint8_t outline, const std::u
       const int x = ClampToInt(std::floor(e.cx), -1, width_);
       const int y = ClampToInt(std::floor(e.cy), -1, height_);
       if (clip.Contains(x, y)) {
-        Row(y)[x] = outline;
+        FillSpan(y, x, x, clip, outline, changed);
       }
-      return;
+      return changed;
     }
   }
   for (int row = top; row <= bottom; ++row) {
@@ -211,17 +362,17 @@ void PixelCanvas::Rasterise(const Ellipse& e, std::uint8_t outline, const std::u
     }
     // The outline is what lies inside the ellipse but not inside the one a pixel smaller.
     const Span inner = RowSpan(e.cx, e.cy, e.rx - 1, e.ry - 1, row);
-    std::uint8_t* line = Row(row);
     if (inner.Empty()) {
-      FillSpan(line, outer.first, outer.last, clip, outline);
+      FillSpan(row, outer.first, outer.last, clip, outline, changed);
       continue;
     }
-    FillSpan(line, outer.first, inner.first - 1, clip, outline);
-    FillSpan(line, inner.last + 1, outer.last, clip, outline);
+    FillSpan(row, outer.first, inner.first - 1, clip, outline, changed);
+    FillSpan(row, inner.last + 1, outer.last, clip, outline, changed);
     if (fill != nullptr) {
-      FillSpan(line, inner.first, inner.last, clip, *fill);
+      FillSpan(row, inner.first, inner.last, clip, *fill, changed);
     }
   }
+  return changed;
 }
 
 void PixelCanvas::Circle(float x, float y, float radius, Color color) {
@@ -229,59 +380,70 @@ void PixelCanvas::Circle(float x, float y, float radius, Color color) {
     return;
   }
   const Ellipse ellipse = ToPixels(x, y, radius);
-  if (FillStyle() != kFillSolid) {
-    DrawRing(x, y, radius, color, ellipse);
+  const bool filled = FillStyle() == kFillSolid;
+  const Ring drawn{x, y, radius, color, filled, filled ? FillColor() : 0, ellipse, Bounds(ellipse),
+                   {}};
+  if (filled && drawn.bounds.Area() < kRememberedDiscArea) {
+    const std::uint8_t fill = ColourIndex(FillColor());
+    MarkDamaged(Rasterise(ellipse, ColourIndex(color), &fill, Rect()), nullptr);
     return;
   }
-  const std::uint8_t fill = ColourIndex(FillColor());
-  Rasterise(ellipse, ColourIndex(color), &fill, Rect());
-  MarkDirty(Bounds(ellipse), nullptr);
+  DrawRing(drawn);
 }
 
-void PixelCanvas::DrawRing(float x, float y, float radius, Color color, const Ellipse& ellipse) {
-  const std::uint8_t outline = ColourIndex(color);
-  const auto same = [&](const Ring& ring) {
-    return ring.x == x && ring.y == y && ring.radius == radius && ring.color == color;
+void PixelCanvas::DrawRing(const Ring& drawn) {
+  const std::uint8_t outline = ColourIndex(drawn.color);
+  const std::uint8_t fill = drawn.filled ? ColourIndex(drawn.fillColor) : 0;
+  const std::uint8_t* interior = drawn.filled ? &fill : nullptr;
+  const auto same = [&drawn](const Ring& ring) {
+    return ring.x == drawn.x && ring.y == drawn.y && ring.radius == drawn.radius &&
+           ring.color == drawn.color && ring.filled == drawn.filled &&
+           ring.fillColor == drawn.fillColor;
   };
   auto found = std::find_if(rings_.begin(), rings_.end(), same);
   if (found == rings_.end()) {
-    if (rings_.size() == kMaxRings) {
+    const auto discs =
+        std::count_if(rings_.begin(), rings_.end(), [](const Ring& ring) { return ring.filled; });
+    if (drawn.filled && static_cast<std::size_t>(discs) >= kMaxDiscs) {
+      // The disc drawn last goes: a disc that stays, like the Sun, is drawn before the moving
+      // ones in every frame.
+      const auto last = std::find_if(rings_.rbegin(), rings_.rend(),
+                                     [](const Ring& ring) { return ring.filled; });
+      rings_.erase(std::next(last).base());
+    } else if (rings_.size() >= kMaxRings) {
       rings_.erase(rings_.begin());
     }
-    rings_.push_back({x, y, radius, color, ellipse, Bounds(ellipse), {}});
-    Rasterise(ellipse, outline, nullptr, Rect());
-    MarkDirty(rings_.back().bounds, &rings_.back());
+    rings_.push_back(drawn);
+    MarkDamaged(Rasterise(drawn.shape, outline, interior, Rect()), &rings_.back());
     return;
   }
-  // Everywhere else the ring's pixels are still as its last draw left them.
+  // Everywhere else the shape's pixels are still as its last draw left them.
   std::rotate(found, found + 1, rings_.end());
   Ring& ring = rings_.back();
   std::vector<PixelRect> damage;
   damage.swap(ring.damage);
   for (const PixelRect& rect : damage) {
-    Rasterise(ellipse, outline, nullptr, rect);
-    MarkDirty(rect, &ring);
+    MarkDamaged(Rasterise(ring.shape, outline, interior, rect), &ring);
   }
 }
 
-void PixelCanvas::MarkDirty(const PixelRect& rect, const Ring* source) {
+void PixelCanvas::MarkDamaged(const PixelRect& rect, const Ring* source) {
   if (rect.IsEmpty()) {
     return;
   }
-  dirty_.push_back(rect);
   for (Ring& ring : rings_) {
     if (&ring == source || !ring.bounds.Intersects(rect)) {
       continue;
     }
     const Ellipse& shape = ring.shape;
-    // A ring only changes its own outline's pixels.
-    if (source != nullptr &&
+    // A ring only changes its own outline's pixels, and only those of another ring matter.
+    if (source != nullptr && !source->filled && !ring.filled &&
         !OutlinesMayMeet(shape.cx, shape.cy, shape.rx, shape.ry, source->shape.cx, source->shape.cy,
                          source->shape.rx, source->shape.ry)) {
       continue;
     }
     const PixelRect part = PixelRect::Intersected(rect, ring.bounds);
-    if (!TouchesOutline(shape.cx, shape.cy, shape.rx, shape.ry, part)) {
+    if (!ring.filled && !TouchesOutline(shape.cx, shape.cy, shape.rx, shape.ry, part)) {
       continue;
     }
     if (ring.damage.size() == kMaxDamageRects) {
@@ -311,10 +473,11 @@ void PixelCanvas::Line(float x1, float y1, float x2, float y2, Color color) {
     return;
   }
   const std::uint8_t index = ColourIndex(color);
+  PixelRect changed;
   for (int y = box.top; y <= box.Bottom(); ++y) {
-    std::fill_n(Row(y) + box.left, box.width, index);
+    FillSpan(y, box.left, box.Right(), box, index, changed);
   }
-  MarkDirty(box, nullptr);
+  MarkDamaged(changed, nullptr);
 }
 
 const PixelCanvas::LaidOutText& PixelCanvas::LayOut(std::string_view text) {
@@ -374,20 +537,22 @@ void PixelCanvas::DrawText(float x, float y, std::string_view text) {
   const int originX = static_cast<int>(left);
   const int originY = static_cast<int>(top);
   const std::uint8_t index = ColourIndex(ForeColor());
+  PixelRect changed;
   for (const PixelRect& run : laidOut.ink) {
     const int row = originY + run.top;
     if (row >= 0 && row < height_) {
-      FillSpan(Row(row), originX + run.left, originX + run.Right(), Rect(), index);
+      FillSpan(row, originX + run.left, originX + run.Right(), Rect(), index, changed);
     }
   }
-  MarkDirty(PixelRect::Intersected(laidOut.bounds.Translated(originX, originY), Rect()), nullptr);
+  MarkDamaged(changed, nullptr);
 }
 
 void PixelCanvas::Clear() {
   std::fill(pixels_.begin(), pixels_.end(), 0);
   rings_.clear();
-  dirty_.clear();
-  MarkDirty(Rect(), nullptr);
+  changes_.clear();
+  before_.clear();
+  everything_ = true;
 }
 
 }  // namespace quorvane

@@ -7,9 +7,12 @@
 // whether drawn whole or only inside a clip rectangle; one too small to cover a pixel centre
 // still sets the pixel under its centre; a disc of any size (radius 1e30 included) costs at most
 // one pass over the rows.
-// The canvas tracks the pixels each operation changed so the window repaints only those; an
-// outline circle redrawn with the same centre, radius and colour is redrawn, and counted, only
-// where something else drew near its outline since its last draw, which keeps orbit rings cheap.
+// The canvas tracks the pixels that changed since the window last took them, so the window sends
+// only those: drawing a colour over pixels that already hold it changes nothing, and a pixel drawn
+// over and then back within one frame (a disc erased and redrawn in place) counts as unchanged. An
+// outline circle, or a large disc, redrawn with the same centre, radius and colours is redrawn
+// only where something else changed pixels it covers since its last draw, which keeps orbit rings
+// and a big Sun cheap.
 // Limits: the outline is one pixel wide (draw styles are ignored); fill styles other than solid
 // and transparent are treated as transparent; beyond 256 distinct colours each further colour is
 // drawn in the nearest one already used.
@@ -42,8 +45,9 @@ class PixelCanvas final : public Canvas {
   const std::vector<Color>& Palette() const { return palette_; }
   Color PixelColor(int x, int y) const;
 
-  // The pixels changed since the last call, as a few rectangles that may overlap (a little more
-  // than what changed where that saves rectangles); the window repaints only those.
+  // The pixels changed since the last call, as rectangles that may overlap (a little more than
+  // what changed where that saves rectangles); the window repaints only those. The whole canvas
+  // after creation and after Clear.
   std::vector<PixelRect> TakeDirtyRegion();
 
   void Circle(float x, float y, float radius, Color color) override;
@@ -64,13 +68,15 @@ class PixelCanvas final : public Canvas {
     double ry = 0;
   };
 
-  // An outline circle drawn since the last Clear, with the rectangles other operations dirtied
-  // on or near its outline since it was last drawn.
+  // An outline circle or a large disc drawn since the last Clear, with the rectangles where other
+  // operations changed pixels on or near its outline (inside it, for a disc) since its last draw.
   struct Ring {
     float x = 0;
     float y = 0;
     float radius = 0;
     Color color = 0;
+    bool filled = false;
+    Color fillColor = 0;
     Ellipse shape;
     PixelRect bounds;
     std::vector<PixelRect> damage;
@@ -89,11 +95,19 @@ class PixelCanvas final : public Canvas {
   Ellipse ToPixels(float x, float y, float radius) const;
   PixelRect Bounds(const Ellipse& ellipse) const;
   // Sets the ellipse's pixels inside `clip`: the outline, and the interior when `fill` is given.
-  void Rasterise(const Ellipse& ellipse, std::uint8_t outline, const std::uint8_t* fill,
-                 const PixelRect& clip);
-  void DrawRing(float x, float y, float radius, Color color, const Ellipse& ellipse);
-  // Adds `rect` to the dirty region and to the damage of every remembered ring but `source`.
-  void MarkDirty(const PixelRect& rect, const Ring* source);
+  // Returns the bounds of the pixels that changed.
+  PixelRect Rasterise(const Ellipse& ellipse, std::uint8_t outline, const std::uint8_t* fill,
+                      const PixelRect& clip);
+  // Draws a remembered shape, or where it was damaged when drawn the same way before.
+  void DrawRing(const Ring& drawn);
+  // Sets columns first..last of `row`, clamped to `clip`, to `index`, remembering what the
+  // changed pixels held before; widens `changed` by them.
+  void FillSpan(int row, double first, double last, const PixelRect& clip, std::uint8_t index,
+                PixelRect& changed);
+  // Adds `rect`, where pixels changed, to the damage of every remembered ring but `source`.
+  void MarkDamaged(const PixelRect& rect, const Ring* source);
+  // Appends to `out` the changed runs of one row, from the spans logged on it.
+  void DiffRow(int row, const std::size_t* spans, std::size_t count, std::vector<PixelRect>& out);
   // The colour's palette index, added when new.
   std::uint8_t ColourIndex(Color color);
 
@@ -104,8 +118,21 @@ class PixelCanvas final : public Canvas {
   float twipsPerPixelX_;
   float twipsPerPixelY_;
   std::unique_ptr<GlyphSource> glyphs_;
-  std::vector<PixelRect> dirty_;  // may overlap; merged when taken
-  std::vector<Ring> rings_;       // least recently drawn first
+  // A changed stretch of one row; its earlier bytes sit in before_ from `offset` on.
+  struct Change {
+    int row;
+    int left;
+    int right;
+    std::size_t offset;
+  };
+  // Everything is to be taken; nothing is logged meanwhile.
+  bool everything_ = true;
+  std::vector<Change> changes_;       // since the last take, in drawing order
+  std::vector<std::uint8_t> before_;  // the changed pixels' bytes before each change
+  // Per column of a row being compared: whether its earliest byte is known, and that byte.
+  std::vector<std::uint8_t> seen_;
+  std::vector<std::uint8_t> original_;
+  std::vector<Ring> rings_;  // least recently drawn first
   std::unordered_map<std::string, LaidOutText> texts_;
 };
 

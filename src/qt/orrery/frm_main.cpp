@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyleHints>
 #include <QWindow>
 
 #include "core/platform/tick_interval.h"
@@ -16,7 +17,6 @@
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_system_services.h"
-#include "qt/platform/x11_blit.h"
 
 namespace quorvane {
 
@@ -48,6 +48,8 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));
   setFont(WindowFont());
+  // The pointer's own motion events tell where it is, so a tick need not ask the X server.
+  setMouseTracking(true);
   // On X11 the window puts the canvas's pixels on the screen itself, so no backing store the
   // size of the screen sits beside the canvas; elsewhere it paints through Qt.
   setAttribute(Qt::WA_PaintOnScreen, paintsOnScreen_);
@@ -58,6 +60,8 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
 
   txtDummy->setObjectName(QStringLiteral("txtDummy"));
   txtDummy->setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Off screen, its cursor would blink for nobody: no blink timer.
+  QGuiApplication::styleHints()->setCursorFlashTime(0);
   txtDummy->setGeometry(screen_.PixelsX(30), screen_.PixelsY(30), screen_.PixelsX(165),
                         screen_.PixelsY(285));
   txtDummy->setFocus();
@@ -85,11 +89,11 @@ void frmMain::Form_Load() {
 
 void frmMain::Timer1_Timer() {
   scene_.Tick();
-  const QRegion dirty = ToQRegion(canvas_.TakeDirtyRegion());
+  const std::vector<PixelRect> changed = canvas_.TakeDirtyRegion();
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_, dirty);
+    blitter_.Blit(winId(), canvas_, changed);
   } else {
-    update(ScaledRegion(dirty, 1 / devicePixelRatioF()));
+    update(ScaledRegion(ToQRegion(changed), 1 / devicePixelRatioF()));
   }
 }
 
@@ -118,6 +122,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (!drewFirstFrames_) {
+    // The Sun is filled from the second frame on: both frames are drawn before the window
+    // first appears, so its first picture is complete; the ticks then go on from the third.
+    drewFirstFrames_ = true;
+    scene_.Tick();
+    scene_.Tick();
+    if (Timer1->isActive()) {
+      Timer1->start();
+    }
+  }
   // A screen saver must take the keyboard even when no window manager hands focus over.
   raise();
   activateWindow();
@@ -130,7 +144,18 @@ QPaintEngine* frmMain::paintEngine() const {
 void frmMain::paintEvent(QPaintEvent* event) {
   const qreal ratio = devicePixelRatioF();
   if (paintsOnScreen_) {
-    BlitToWindow(winId(), canvas_, ScaledRegion(event->region(), ratio));
+    if (awaitingServerExpose_) {
+      // Qt reports the window exposed once it is mapped, and the X server's own Expose of the
+      // whole window follows at once: the picture is sent for that one. Should none come, the
+      // first tick sends the whole canvas, whose changes have not been taken yet.
+      awaitingServerExpose_ = false;
+      return;
+    }
+    // All of the window is sent as the canvas holds it now, earlier changes included.
+    if (event->region().contains(rect())) {
+      canvas_.TakeDirtyRegion();
+    }
+    blitter_.Blit(winId(), canvas_, ScaledRegion(event->region(), ratio));
     return;
   }
   QPainter painter(this);
@@ -146,13 +171,34 @@ void frmMain::mousePressEvent(QMouseEvent*) {
   Form_MouseDown();
 }
 
+void frmMain::mouseMoveEvent(QMouseEvent* event) {
+  pointer_ = event->globalPosition().toPoint();
+}
+
+void frmMain::enterEvent(QEnterEvent* event) {
+  pointer_ = event->globalPosition().toPoint();
+  pointerOver_ = true;
+}
+
+void frmMain::leaveEvent(QEvent*) {
+  pointerOver_ = false;
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
   Form_Unload();
   event->accept();
 }
 
 CursorPoint frmMain::CursorPosition() {
-  return GetCursorPos();
+  if (pointerOver_) {
+    // Motion that reached the program before this tick counts for it.
+    QCoreApplication::processEvents();
+  }
+  if (!pointerOver_) {
+    // Moves elsewhere (another screen, under another window) send us no events: ask the server.
+    return GetCursorPos();
+  }
+  return {pointer_.x(), pointer_.y()};
 }
 
 void frmMain::EndProgram() {

@@ -10,6 +10,7 @@
 #include "core/platform/pixel_canvas.h"
 #include "core/startup/mod_public.h"
 #include "qt/platform/qt_screen.h"
+#include "qt/platform/x11_blit.h"
 
 namespace quorvane {
 
@@ -28,6 +29,9 @@ class frmMain final : public QWidget, private OrreryHost {
   QPaintEngine* paintEngine() const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -48,6 +52,12 @@ class frmMain final : public QWidget, private OrreryHost {
   OrreryScene scene_;
   QLineEdit* txtDummy;
   QTimer* Timer1;
+  X11Blitter blitter_;
+  bool drewFirstFrames_ = false;
+  bool awaitingServerExpose_ = true;
+  // Where the pointer is, from its events while it is over the window.
+  bool pointerOver_ = false;
+  QPoint pointer_;
 };
 
 }  // namespace quorvane

@@ -64,7 +64,7 @@ void HostedOrrery::ReadWindowEvents() {
 }
 
 void HostedOrrery::Blit(const QRegion& region) {
-  BlitToWindow(window_, *canvas_, region);
+  blitter_.Blit(window_, *canvas_, region);
 }
 
 void HostedOrrery::EndProgram() {

@@ -16,6 +16,7 @@
 #include "core/platform/pixel_canvas.h"
 #include "core/startup/mod_public.h"
 #include "qt/platform/foreign_window.h"
+#include "qt/platform/x11_blit.h"
 
 namespace quorvane {
 
@@ -48,6 +49,7 @@ class HostedOrrery final : public QObject, private OrreryHost {
   ScreenMetrics screen_;
   std::unique_ptr<PixelCanvas> canvas_;
   std::unique_ptr<OrreryScene> scene_;
+  X11Blitter blitter_;
   QTimer Timer1;
 };
 

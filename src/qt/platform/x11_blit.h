@@ -1,20 +1,46 @@
 // Copies parts of the pixel canvas straight onto an X window with XPutImage, so a full-screen
 // window needs no backing store of its own size beside the canvas it already keeps.
 //
-// Implements: each part converted from the canvas's palette to 32-bit RGB, onto windows of the
-// display's default visual (24-bit true colour, the usual X server set-up). Not implemented:
-// other visuals or depths, where the colours would come out wrong.
+// Each part goes from palette indices to the server's pixel format through a lookup table, into
+// a buffer kept between calls: true colour and direct colour at any depth (8, 16, 24 and 32 bits
+// per pixel), and colour-mapped visuals (pseudo colour, grey scale, static) with colours
+// allocated in the default colour map. Windows must use the display's default visual.
 #pragma once
 
 #include <QRegion>
 #include <QWindow>
+#include <cstdint>
+#include <vector>
 
 #include "core/platform/pixel_canvas.h"
 
+struct _XDisplay;
+struct _XGC;
+
 namespace quorvane {
 
-// Puts the region's pixels of the canvas at the same place in the window and flushes the
-// requests. Does nothing without the xcb platform.
-void BlitToWindow(WId window, const PixelCanvas& canvas, const QRegion& region);
+class X11Blitter {
+ public:
+  // Does nothing without the xcb platform.
+  X11Blitter();
+  ~X11Blitter();
+  X11Blitter(const X11Blitter&) = delete;
+  X11Blitter& operator=(const X11Blitter&) = delete;
+
+  // Puts the rectangles' pixels of the canvas at the same place in the window and flushes the
+  // requests.
+  void Blit(WId window, const PixelCanvas& canvas, const std::vector<PixelRect>& rects);
+  void Blit(WId window, const PixelCanvas& canvas, const QRegion& region);
+
+ private:
+  // Adds server pixel values for palette entries added since the last call.
+  void ExtendTable(const std::vector<Color>& palette);
+  void PutPart(WId window, const PixelCanvas& canvas, const PixelRect& part);
+
+  _XDisplay* display_ = nullptr;
+  _XGC* gc_ = nullptr;
+  std::vector<unsigned long> table_;  // server pixel per palette index
+  std::vector<char> buffer_;
+};
 
 }  // namespace quorvane

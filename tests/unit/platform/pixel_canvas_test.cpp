@@ -261,6 +261,71 @@ TEST(PixelCanvas, DirtyRegionCoversEveryChangeAndLittleMore) {
   EXPECT_LT(Area(dirty, 400, 300), 63 * 63 + 51 * 11 + 30 * 14);
 }
 
+TEST(PixelCanvas, OnlyPixelsThatEndUpDifferentAreFlushed) {
+  Fixture f;
+  f.canvas.SetFillStyle(kFillSolid);
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  f.canvas.TakeDirtyRegion();
+  // The same disc again, and the disc erased and drawn back: nothing to send.
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  EXPECT_TRUE(f.canvas.TakeDirtyRegion().empty());
+  f.canvas.SetFillColor(kBlack);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kBlack);
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  EXPECT_TRUE(f.canvas.TakeDirtyRegion().empty());
+  // Moved by one pixel: only its two edges change, and about that much is sent.
+  const std::vector<Color> before = Picture(f.canvas);
+  f.canvas.SetFillColor(kBlack);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 40 * kTwips, kBlack);
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(201 * kTwips, 150 * kTwips, 40 * kTwips, kRed);
+  const std::vector<PixelRect> dirty = f.canvas.TakeDirtyRegion();
+  const std::vector<bool> covered = Covered(dirty, 400, 300);
+  const std::vector<Color> after = Picture(f.canvas);
+  long long changed = 0;
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    changed += before[i] != after[i] ? 1 : 0;
+    EXPECT_TRUE(before[i] == after[i] || covered[i]) << i % 400 << "," << i / 400;
+  }
+  EXPECT_GT(changed, 0);
+  EXPECT_LE(Area(dirty, 400, 300), 2 * changed);
+}
+
+TEST(PixelCanvas, BigDiscRedrawnInPlaceIsRepairedExactlyWhereOthersCutIntoIt) {
+  // A standing Sun with big planets moving over its edge, frame after frame, as at high Zoom.
+  Fixture f;
+  Fixture fresh;
+  f.canvas.SetFillStyle(kFillSolid);
+  for (int frame = 0; frame < 4; ++frame) {
+    f.canvas.SetFillColor(kRed);
+    f.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+    for (int planet = 0; planet < 3; ++planet) {
+      const float x = static_cast<float>(120 + 80 * planet + 5 * frame) * kTwips;
+      f.canvas.SetFillColor(kBlack);
+      f.canvas.Circle(x - 5 * kTwips, 80 * kTwips, 40 * kTwips, kBlack);
+      f.canvas.SetFillColor(kBlue);
+      f.canvas.Circle(x, 80 * kTwips, 40 * kTwips, kBlue);
+    }
+  }
+  f.canvas.TakeDirtyRegion();
+  f.canvas.SetFillColor(kRed);
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+  fresh.canvas.SetFillStyle(kFillSolid);
+  fresh.canvas.SetFillColor(kRed);
+  fresh.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+  // Where the planets covered it the Sun is whole again; drawn once more, it changes nothing.
+  const std::vector<Color> picture = Picture(f.canvas);
+  const std::vector<Color> sun = Picture(fresh.canvas);
+  for (std::size_t i = 0; i < sun.size(); ++i) {
+    ASSERT_TRUE(sun[i] == kBlack || picture[i] == kRed) << i % 400 << "," << i / 400;
+  }
+  f.canvas.TakeDirtyRegion();
+  f.canvas.Circle(200 * kTwips, 150 * kTwips, 80 * kTwips, kRed);
+  EXPECT_TRUE(f.canvas.TakeDirtyRegion().empty());
+}
+
 TEST(PixelCanvas, UnchangedRingRedrawnFlushesOnlyWhereItWasDamaged) {
   const int width = 1600;
   const int height = 1200;
