@@ -64,6 +64,10 @@ int main(int argc, char** argv) {
            std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
       PumpMessages();
       preview = FindWindowExW(pane, nullptr, L"QuorvanePreview", nullptr);
+      // The preview is sized by its load step and shown after it: judge it only once shown.
+      if (preview != nullptr && !IsWindowVisible(preview)) {
+        preview = nullptr;
+      }
       Sleep(10);
     }
     if (preview == nullptr) {
