@@ -10,6 +10,7 @@
 #include "win32/platform/wide_text.h"
 #include "win32/platform/win32_screen.h"
 #include "win32/platform/win32_system_services.h"
+#include "win32/platform/window_procedure.h"
 
 namespace quorvane {
 
@@ -46,7 +47,7 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
                   kUiGothic, 11.25, FW_BOLD, SHIFTJIS_CHARSET, screen.TwipsPerPixelY))),
       scene_(modPublic, canvas_, screen_, *this) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterWindowClass(instance, &frmMain::WindowProc);
+  RegisterWindowClass(instance, &WindowProcedure<frmMain>);
   // A tool window stays out of the taskbar; topmost keeps it over every other window.
   window_ = CreateWindowExW(
       WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, Widen(MainTitle).c_str(), WS_POPUP,
@@ -99,16 +100,8 @@ void frmMain::Paint() {
   EndPaint(window_, &paint);
 }
 
-LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  frmMain* form = WindowObject<frmMain>(window, message, lParam);
-  if (form == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  form->window_ = window;  // messages arrive before CreateWindowExW returns the handle
-  return form->Handle(message, wParam, lParam);
-}
-
-LRESULT frmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmMain::Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  window_ = window;  // messages arrive before CreateWindowExW returns the handle
   switch (message) {
     case WM_TIMER:
       if (wParam == kTimer1) {

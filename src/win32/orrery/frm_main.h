@@ -22,11 +22,10 @@ class frmMain final : private OrreryHost {
 
   void Show();
   HWND Handle() const { return window_; }
+  // Every message of the window, from the program's window procedure.
+  LRESULT Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-
   void Form_Load();
   void Timer1_Timer();
   void Form_Unload();

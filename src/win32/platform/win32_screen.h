@@ -9,16 +9,4 @@ namespace quorvane {
 
 ScreenMetrics PrimaryScreenMetrics();
 
-// The window procedure's object: stored at WM_NCCREATE from the creation parameter, read back for
-// every later message. Null before WM_NCCREATE.
-template <typename Window>
-Window* WindowObject(HWND window, UINT message, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* object = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
-    return object;
-  }
-  return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 #include "win32/platform/gdi_glyph_source.h"
 #include "win32/platform/wide_text.h"
 #include "win32/platform/win32_screen.h"
+#include "win32/platform/window_procedure.h"
 
 namespace quorvane {
 
@@ -27,7 +28,7 @@ frmPrev::frmPrev(const ModPublic& modPublic, HWND parent)
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &frmPrev::WindowProc;
+  windowClass.lpfnWndProc = &WindowProcedure<frmPrev>;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kClassName;
@@ -114,16 +115,8 @@ void frmPrev::Paint() {
   EndPaint(window_, &paint);
 }
 
-LRESULT CALLBACK frmPrev::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  frmPrev* form = WindowObject<frmPrev>(window, message, lParam);
-  if (form == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  form->window_ = window;  // messages arrive before CreateWindowExW returns the handle
-  return form->Handle(message, wParam, lParam);
-}
-
-LRESULT frmPrev::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmPrev::Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  window_ = window;  // messages arrive before CreateWindowExW returns the handle
   switch (message) {
     case WM_TIMER:
       if (wParam == kTimer1) {

@@ -25,13 +25,12 @@ class frmPrev final {
   frmPrev& operator=(const frmPrev&) = delete;
 
   HWND Handle() const { return window_; }
+  // Every message of the window, from the program's window procedure.
+  LRESULT Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // Draws the whole picture, canvas and shapes, on `dc` at 0,0.
   void Render(HDC dc) const;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-
   void Form_Load();
   void Timer1_Timer();
   RECT PixelCircle(const Shape& shape) const;

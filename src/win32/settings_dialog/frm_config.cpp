@@ -8,6 +8,7 @@
 #include "win32/platform/wide_text.h"
 #include "win32/platform/win32_screen.h"
 #include "win32/platform/win32_system_services.h"
+#include "win32/platform/window_procedure.h"
 
 namespace quorvane {
 
@@ -85,7 +86,7 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store, HWND owne
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &frmConfig::WindowProc;
+  windowClass.lpfnWndProc = &WindowProcedure<frmConfig>;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(2));  // the dialog's own icon
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -260,16 +261,8 @@ void frmConfig::OnCommand(int id, int code) {
   }
 }
 
-LRESULT CALLBACK frmConfig::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  frmConfig* form = WindowObject<frmConfig>(window, message, lParam);
-  if (form == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  form->window_ = window;  // messages arrive before CreateWindowExW returns the handle
-  return form->Handle(message, wParam, lParam);
-}
-
-LRESULT frmConfig::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmConfig::Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  window_ = window;  // messages arrive before CreateWindowExW returns the handle
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));

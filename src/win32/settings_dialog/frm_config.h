@@ -32,14 +32,13 @@ class frmConfig final : private ConfigView {
   frmConfig& operator=(const frmConfig&) = delete;
 
   HWND Handle() const { return window_; }
+  // Every message of the window, from the program's window procedure.
+  LRESULT Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Show();
   // Gives the dialog the messages meant for it before they are dispatched; true when handled.
   bool PreTranslate(MSG& message);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-
   void CreateControls();
   HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
   HFONT FontFor(const ControlFont& font);
