@@ -10,8 +10,10 @@ wait_until 20 window_shown '^Quorvane.' || fail "no dialog"
 xdotool key Return
 wait_exit "$QV_PID"
 [ "$EXIT_STATUS" -eq 0 ] || fail "OK ended with $EXIT_STATUS"
+# A query can come back empty while Wine's services are busy: asked again until it answers.
+config_is() { [ "$(config_value "$1")" = "$2" ]; }
 for expected in CenterId=4 Language=2 Zoom=5.0 Orbit=False; do
-  [ "$(config_value "${expected%%=*}")" = "${expected#*=}" ] ||
+  wait_until 10 config_is "${expected%%=*}" "${expected#*=}" ||
     fail "${expected%%=*} is '$(config_value "${expected%%=*}")', not ${expected#*=}"
 done
 
