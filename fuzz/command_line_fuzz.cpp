@@ -1,9 +1,11 @@
 // The command line on arbitrary arguments (one per line of input): ArgumentText joins them, and
 // DecideStart picks the window from the first two characters and, for the preview, reads the
-// handle as strtod would, rounded half to even, never yielding a handle that does not fit.
+// handle as X shows window ids ("0x" and hexadecimal digits) or as strtod reads a decimal number,
+// rounded half to even, never yielding a handle that does not fit.
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,10 +36,33 @@ void CheckArgumentText(const std::vector<std::string>& arguments, std::string_vi
   QUORVANE_FUZZ_CHECK(arguments.empty() ? text.empty() : offset == text.size() + 1);
 }
 
+// A handle written as X shows window ids, "0x" and hexadecimal digits after any blanks: its
+// value, or nothing for any other text.
+std::optional<double> HexReading(std::string_view text) {
+  const auto start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) {
+    return std::nullopt;
+  }
+  text.remove_prefix(start);
+  const auto digit = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+  if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X') || !digit(text[2])) {
+    return std::nullopt;
+  }
+  double value = 0;
+  for (const char c : text.substr(2)) {
+    if (!digit(c)) {
+      break;
+    }
+    value = value * 16 + std::stoi(std::string(1, c), nullptr, 16);
+  }
+  return value;
+}
+
 void CheckPreviewHandle(std::string_view text, const quorvane::StartDecision& decision) {
   const auto blank = text.find(' ');
-  const double value = quorvane::fuzz::StrtodReading(
-      blank == std::string_view::npos ? text : text.substr(blank + 1));
+  const std::string_view handleText =
+      blank == std::string_view::npos ? text : text.substr(blank + 1);
+  const double value = HexReading(handleText).value_or(quorvane::fuzz::StrtodReading(handleText));
   const bool fits = value >= -2147483648.5 && value < 2147483647.5;
   QUORVANE_FUZZ_CHECK(decision.handleOverflow == !fits);
   if (decision.handleOverflow) {
