@@ -13,7 +13,7 @@ using enum ControlKind;
 constexpr auto kDialog = Container::Dialog;
 
 // The sizes of the auto-sized labels are those of their Japanese captions.
-constexpr std::array<ControlSpec, kControlCount> kControls{{
+constexpr std::array<ControlEntry, kControlCount> kControls{{
     {labFocus, "labFocus", -1, Label, kDialog, 0, 210, 240, 1785, 225, kDialogFont, true},
     {cboFocus, "cboFocus", -1, DropDownList, kDialog, 1, 2460, 180, 2745, 345, kDialogFont, false},
     {labLanguage, "labLanguage", -1, Label, kDialog, 2, 210, 705, 840, 225, kDialogFont, true},
@@ -51,11 +51,11 @@ static_assert(InEnumOrder());
 
 }  // namespace
 
-const std::array<ControlSpec, kControlCount>& ConfigControls() {
+const std::array<ControlEntry, kControlCount>& ConfigControls() {
   return kControls;
 }
 
-const ControlSpec& ConfigControl(ControlId id) {
+const ControlEntry& ConfigControl(ControlId id) {
   return kControls[static_cast<std::size_t>(id)];
 }
 

@@ -46,7 +46,7 @@ struct ControlFont {
   bool operator==(const ControlFont&) const = default;
 };
 
-struct ControlSpec {
+struct ControlEntry {
   ControlId id;
   std::string_view name;  // "optLanguage" for both of optLanguage(0) and optLanguage(1)
   int index;              // the position in a control array; -1 for a single control
@@ -73,8 +73,8 @@ inline constexpr std::uint32_t kCopyrightForeColor = 0x00FFFFFF;
 inline constexpr std::uint32_t kCopyrightBackColor = 0x00400000;
 
 // All controls, in focus order.
-const std::array<ControlSpec, kControlCount>& ConfigControls();
+const std::array<ControlEntry, kControlCount>& ConfigControls();
 
-const ControlSpec& ConfigControl(ControlId id);
+const ControlEntry& ConfigControl(ControlId id);
 
 }  // namespace quorvane

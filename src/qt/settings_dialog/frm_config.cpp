@@ -40,13 +40,13 @@ QFont FromControlFont(const ControlFont& font) {
 }
 
 // "optLanguage_0" for optLanguage(0): the name tests and tools find the widget by.
-QString ObjectName(const ControlSpec& spec) {
-  const QString name = QString::fromLatin1(spec.name.data(), spec.name.size());
-  return spec.index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(spec.index);
+QString ObjectName(const ControlEntry& entry) {
+  const QString name = QString::fromLatin1(entry.name.data(), entry.name.size());
+  return entry.index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(entry.index);
 }
 
-bool TakesFocus(const ControlSpec& spec) {
-  return spec.kind != ControlKind::Label && spec.kind != ControlKind::Frame;
+bool TakesFocus(const ControlEntry& entry) {
+  return entry.kind != ControlKind::Label && entry.kind != ControlKind::Frame;
 }
 
 }  // namespace
@@ -78,22 +78,22 @@ void frmConfig::CreateControls() {
   for (const ControlId frame : {ControlId::Frame1, ControlId::Frame2}) {
     controls_[static_cast<std::size_t>(frame)] = CreateControl(ConfigControl(frame));
   }
-  for (const ControlSpec& spec : ConfigControls()) {
-    if (spec.kind != ControlKind::Frame) {
-      controls_[static_cast<std::size_t>(spec.id)] = CreateControl(spec);
+  for (const ControlEntry& entry : ConfigControls()) {
+    if (entry.kind != ControlKind::Frame) {
+      controls_[static_cast<std::size_t>(entry.id)] = CreateControl(entry);
     }
   }
 }
 
-QWidget* frmConfig::CreateControl(const ControlSpec& spec) {
+QWidget* frmConfig::CreateControl(const ControlEntry& entry) {
   QWidget* parent = this;
-  if (spec.container == Container::Frame1) {
+  if (entry.container == Container::Frame1) {
     parent = Control(ControlId::Frame1);
-  } else if (spec.container == Container::Frame2) {
+  } else if (entry.container == Container::Frame2) {
     parent = Control(ControlId::Frame2);
   }
   QWidget* control = nullptr;
-  switch (spec.kind) {
+  switch (entry.kind) {
     case ControlKind::Label:
       control = new QLabel(parent);
       break;
@@ -122,13 +122,13 @@ QWidget* frmConfig::CreateControl(const ControlSpec& spec) {
       break;
     }
   }
-  control->setObjectName(ObjectName(spec));
-  if (spec.font != kConfigDialogFont) {
-    control->setFont(FromControlFont(spec.font));
+  control->setObjectName(ObjectName(entry));
+  if (entry.font != kConfigDialogFont) {
+    control->setFont(FromControlFont(entry.font));
   }
-  control->setGeometry(metrics_.PixelsX(spec.left), metrics_.PixelsY(spec.top),
-                       metrics_.PixelsX(spec.width), metrics_.PixelsY(spec.height));
-  if (spec.kind != ControlKind::Frame) {
+  control->setGeometry(metrics_.PixelsX(entry.left), metrics_.PixelsY(entry.top),
+                       metrics_.PixelsX(entry.width), metrics_.PixelsY(entry.height));
+  if (entry.kind != ControlKind::Frame) {
     control->installEventFilter(this);  // clicks and access keys may leave txtZoom
   }
   return control;
@@ -138,19 +138,19 @@ void frmConfig::SetBuddies() {
   // A label's access key leads to the next control in the focus order; in a row of options, to
   // the one that is selected, as Tab does.
   const auto& controls = ConfigControls();
-  for (auto spec = controls.begin(); spec != controls.end(); ++spec) {
-    if (spec->kind != ControlKind::Label) {
+  for (auto entry = controls.begin(); entry != controls.end(); ++entry) {
+    if (entry->kind != ControlKind::Label) {
       continue;
     }
-    const auto next = std::find_if(spec + 1, controls.end(), TakesFocus);
+    const auto next = std::find_if(entry + 1, controls.end(), TakesFocus);
     if (next == controls.end()) {
       continue;
     }
-    auto* label = Control<QLabel>(spec->id);
+    auto* label = Control<QLabel>(entry->id);
     label->setBuddy(Control(next->id));
     if (next->kind == ControlKind::OptionButton) {
       auto* group = new QButtonGroup(this);
-      for (const ControlSpec& option : controls) {
+      for (const ControlEntry& option : controls) {
         if (option.kind == ControlKind::OptionButton && option.container == next->container) {
           group->addButton(Control<QRadioButton>(option.id));
         }
@@ -173,14 +173,14 @@ void frmConfig::SetBuddies() {
 
 void frmConfig::SetTabOrder() {
   QWidget* previous = nullptr;
-  for (const ControlSpec& spec : ConfigControls()) {
-    if (!TakesFocus(spec)) {
+  for (const ControlEntry& entry : ConfigControls()) {
+    if (!TakesFocus(entry)) {
       continue;
     }
     if (previous != nullptr) {
-      setTabOrder(previous, Control(spec.id));
+      setTabOrder(previous, Control(entry.id));
     }
-    previous = Control(spec.id);
+    previous = Control(entry.id);
   }
 }
 
@@ -231,13 +231,13 @@ void frmConfig::AlignRowLabels() {
   // the text: its text would sit below that of the control beside it. It takes that control's
   // top and height instead and centres its text the way the control does.
   const auto& controls = ConfigControls();
-  for (const ControlSpec& spec : controls) {
-    if (spec.kind != ControlKind::Label || !spec.autoSize) {
+  for (const ControlEntry& entry : controls) {
+    if (entry.kind != ControlKind::Label || !entry.autoSize) {
       continue;
     }
-    const int row = metrics_.PixelsY(spec.top + spec.height / 2.0);
+    const int row = metrics_.PixelsY(entry.top + entry.height / 2.0);
     QRect beside;
-    for (const ControlSpec& other : controls) {
+    for (const ControlEntry& other : controls) {
       if (!TakesFocus(other)) {
         continue;
       }
@@ -248,7 +248,7 @@ void frmConfig::AlignRowLabels() {
         beside = rect;
       }
     }
-    auto* label = Control<QLabel>(spec.id);
+    auto* label = Control<QLabel>(entry.id);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setGeometry(label->x(), beside.y(), label->width(), beside.height());
   }

@@ -34,7 +34,7 @@ class frmConfig : public QDialog, private ConfigView {
 
  private:
   void CreateControls();
-  QWidget* CreateControl(const ControlSpec& spec);
+  QWidget* CreateControl(const ControlEntry& entry);
   void SetBuddies();
   void SetTabOrder();
   void ConnectEvents();

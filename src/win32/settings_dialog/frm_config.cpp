@@ -128,18 +128,18 @@ void frmConfig::Show() {
   SetForegroundWindow(window_);
 }
 
-RECT frmConfig::PixelRect(const ControlSpec& spec) const {
-  int left = spec.left;
-  int top = spec.top;
-  if (spec.container != Container::Dialog) {
-    const ControlSpec& frame =
-        ConfigControl(spec.container == Container::Frame1 ? ControlId::Frame1 : ControlId::Frame2);
+RECT frmConfig::PixelRect(const ControlEntry& entry) const {
+  int left = entry.left;
+  int top = entry.top;
+  if (entry.container != Container::Dialog) {
+    const ControlEntry& frame =
+        ConfigControl(entry.container == Container::Frame1 ? ControlId::Frame1 : ControlId::Frame2);
     left += frame.left;
     top += frame.top;
   }
   const int x = screen_.PixelsX(left);
   const int y = screen_.PixelsY(top);
-  return {x, y, x + screen_.PixelsX(spec.width), y + screen_.PixelsY(spec.height)};
+  return {x, y, x + screen_.PixelsX(entry.width), y + screen_.PixelsY(entry.height)};
 }
 
 HFONT frmConfig::FontFor(const ControlFont& font) {
@@ -159,25 +159,25 @@ void frmConfig::CreateControls() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   // Made in focus order, which is then also the order of the windows: Tab follows it and an
   // access key on a label moves into the control after it.
-  for (const ControlSpec& spec : ConfigControls()) {
+  for (const ControlEntry& entry : ConfigControls()) {
     const wchar_t* windowClass = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE;
     DWORD exStyle = 0;
     int extraHeight = 0;
-    switch (spec.kind) {
+    switch (entry.kind) {
       case ControlKind::Frame:
         continue;  // borderless and captionless: WS_GROUP below does its grouping
       case ControlKind::Label:
-        style |= spec.id == ControlId::labCopyright ? SS_CENTER | SS_NOTIFY : SS_LEFT;
+        style |= entry.id == ControlId::labCopyright ? SS_CENTER | SS_NOTIFY : SS_LEFT;
         break;
       case ControlKind::DropDownList:
         windowClass = L"COMBOBOX";
         style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-        extraHeight = screen_.PixelsY(spec.height) * kDropDownRows;
+        extraHeight = screen_.PixelsY(entry.height) * kDropDownRows;
         break;
       case ControlKind::OptionButton:
         windowClass = L"BUTTON";
-        style |= BS_AUTORADIOBUTTON | (spec.index == 0 ? WS_TABSTOP : 0);
+        style |= BS_AUTORADIOBUTTON | (entry.index == 0 ? WS_TABSTOP : 0);
         break;
       case ControlKind::TextBox:
         windowClass = L"EDIT";
@@ -186,20 +186,20 @@ void frmConfig::CreateControls() {
         break;
       case ControlKind::PushButton:
         windowClass = L"BUTTON";
-        style |= (spec.id == ControlId::cmdOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
+        style |= (entry.id == ControlId::cmdOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
         break;
     }
     // Each pair of options is one group; every other control starts its own.
-    if (spec.index != 1) {
+    if (entry.index != 1) {
       style |= WS_GROUP;
     }
-    const RECT box = PixelRect(spec);
+    const RECT box = PixelRect(entry);
     HWND control = CreateWindowExW(
         exStyle, windowClass, L"", style, box.left, box.top, box.right - box.left,
         box.bottom - box.top + extraHeight, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(spec.id))), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
-    controls_[static_cast<std::size_t>(spec.id)] = control;
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(entry.id))), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
+    controls_[static_cast<std::size_t>(entry.id)] = control;
   }
   DisableInputMethod(Control(ControlId::txtZoom));
 }
@@ -234,9 +234,9 @@ bool frmConfig::LeavesZoom(const MSG& message) const {
       return message.wParam == VK_TAB;
     case WM_SYSCHAR: {
       const auto key = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(message.wParam)));
-      for (const ControlSpec& spec : ConfigControls()) {
-        if (spec.kind != ControlKind::Frame && AccessKey(Control(spec.id)) == key) {
-          return spec.id != ControlId::labZoom;  // Alt+M leads into txtZoom itself
+      for (const ControlEntry& entry : ConfigControls()) {
+        if (entry.kind != ControlKind::Frame && AccessKey(Control(entry.id)) == key) {
+          return entry.id != ControlId::labZoom;  // Alt+M leads into txtZoom itself
         }
       }
       return false;

@@ -42,7 +42,7 @@ class frmConfig final : private ConfigView {
   void CreateControls();
   HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
   HFONT FontFor(const ControlFont& font);
-  RECT PixelRect(const ControlSpec& spec) const;
+  RECT PixelRect(const ControlEntry& entry) const;
   // True when the message would move the focus out of txtZoom to another control.
   bool LeavesZoom(const MSG& message) const;
   void OnCommand(int id, int code);
