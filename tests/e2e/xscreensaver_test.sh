@@ -5,10 +5,14 @@ source "$(dirname "$0")/lib.sh"
 e2e_start 1024x768
 
 # xscreensaver launches no hacks as root: there it runs as nobody, with a home of its own.
+# The build folder may be closed to that user (a private clone), so it runs a copy of the program.
 as_user=()
+hack=$QUORVANE
 if [ "$(id -u)" = 0 ]; then
   as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
   chmod 755 "$E2E_TMP"
+  hack="$E2E_TMP/quorvane"
+  install -m 755 "$QUORVANE" "$hack"
 fi
 saver_home="$E2E_TMP/saver-home"
 mkdir -p -m 777 "$saver_home"
@@ -19,7 +23,7 @@ lock: False
 fade: False
 unfade: False
 splash: False
-programs: $QUORVANE --root \\n
+programs: $hack --root \\n
 END
 chmod 644 "$saver_home/.xscreensaver"
 "${as_user[@]}" env HOME="$saver_home" XDG_CONFIG_HOME="$saver_home/config" \
@@ -33,7 +37,7 @@ done
 xscreensaver-command -activate >/dev/null
 hack_pid=
 for i in $(seq 100); do
-  hack_pid=$(pgrep -f -x "$QUORVANE --root" || true)
+  hack_pid=$(pgrep -f -x "$hack --root" || true)
   [ -n "$hack_pid" ] && break
   sleep 0.1
 done
