@@ -37,7 +37,7 @@ end_saver() {
 # its orbit, "ring NAME" for each orbit ring mostly drawn, "line TOP" for each overlay line with
 # white text, "white-above" when white shows above the overlay.
 picture_report() {
-  convert "$1" -depth 8 txt:- | awk '
+  pixels "$1" | awk '
     BEGIN {
       cx = 512; cy = 384
       # name, colour, orbit radius in pixels (Mars fills 80 % of the height)
@@ -45,9 +45,8 @@ picture_report() {
                 "Mars 204,0,0 307.2", f, " ")
       for (i = 1; i <= n; i += 3) { name[++count] = f[i]; colour[count] = f[i + 1]; radius[count] = f[i + 2] }
     }
-    NR > 1 {
-      split($1, p, /[,:]/); x = p[1]; y = p[2]
-      c = $2; gsub(/[()]/, "", c)
+    {
+      x = $1; y = $2; c = $3 "," $4 "," $5
       if (x == cx && y == cy && c == "255,96,0") print "sun"
       if (c == "255,255,255") {
         if (y < 50) white_above = 1

@@ -126,10 +126,27 @@ screenshot() {
   import -display "$DISPLAY" -window root "$1"
 }
 
+# pixels FILE [WxH+X+Y]: prints "X Y R G B" for each pixel of the picture, or of that part of it
+# (in the picture's coordinates), row by row. Raw 8-bit sRGB bytes read the same from ImageMagick
+# 6 and 7, whereas its text format does not: version 7 prints a grey picture's pixels as one
+# channel.
+pixels() {
+  local raw x=0 y=0 width
+  raw=$(mktemp -p "$E2E_TMP" pixels.XXXXXX)
+  if [ -n "${2:-}" ]; then
+    local origin=${2#*+}
+    x=${origin%+*} y=${origin#*+}
+  fi
+  width=$(convert "$1" ${2:+-crop "$2" +repage} -colorspace sRGB -type TrueColor -depth 8 \
+    -write "rgb:$raw" -format %w info:)
+  od -An -v -tu1 -w3 "$raw" |
+    awk -v w="$width" -v x="$x" -v y="$y" '{ i = NR - 1; print x + i % w, y + int(i / w), $1, $2, $3 }'
+  rm -f "$raw"
+}
+
 # pixel FILE X Y: prints "R G B" of one pixel.
 pixel() {
-  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |
-    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+  pixels "$1" "1x1+$2+$3" | cut -d ' ' -f 3-
 }
 
 # expect_pixel FILE X Y "R G B" [TOLERANCE]

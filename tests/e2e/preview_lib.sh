@@ -8,13 +8,10 @@ RING="64 64 64"
 # colour_stats FILE WxH+X+Y "R G B": prints "COUNT MEANX MEANY" of the pixels of exactly that
 # colour inside the area, in screen coordinates ("0 -1 -1" when there are none).
 colour_stats() {
-  local origin=${2#*+}
-  convert "$1" -crop "$2" +repage -depth 8 txt:- |
-    sed -nE 's/^([0-9]+),([0-9]+): \(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4 \5/p' |
-    awk -v c="$3" -v ox="${origin%+*}" -v oy="${origin#*+}" '
-      BEGIN { split(c, e, " ") }
-      $3 == e[1] && $4 == e[2] && $5 == e[3] { n++; sx += $1; sy += $2 }
-      END { if (n) printf "%d %.1f %.1f\n", n, ox + sx / n, oy + sy / n; else print "0 -1 -1" }'
+  pixels "$1" "$2" | awk -v c="$3" '
+    BEGIN { split(c, e, " ") }
+    $3 == e[1] && $4 == e[2] && $5 == e[3] { n++; sx += $1; sy += $2 }
+    END { if (n) printf "%d %.1f %.1f\n", n, sx / n, sy / n; else print "0 -1 -1" }'
 }
 
 # expect_preview FILE X Y: the whole miniature stands with its top-left at X,Y: navy ground, the

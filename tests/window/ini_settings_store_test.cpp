@@ -17,9 +17,18 @@ using quorvane::IniSettingsStore;
 
 namespace {
 
-// What the earlier QSettings-based store returned for a key.
+// What the earlier QSettings-based store returned for a key, starting afresh as that program did.
+// QSettings keeps what it read of a path and trusts it while the file's size and time stamp stay
+// the same, which a rewrite within one tick of the file system's clock can keep; so it reads a
+// copy under a name it has never seen.
 std::optional<std::string> QSettingsValue(const QString& path, const QString& key) {
-  const QVariant value = QSettings(path, QSettings::IniFormat).value(key);
+  static int copies = 0;
+  const QString copy = QString("%1.earlier-%2").arg(path).arg(++copies);
+  if (!QFile::copy(path, copy)) {
+    return std::nullopt;
+  }
+  const QVariant value = QSettings(copy, QSettings::IniFormat).value(key);
+  QFile::remove(copy);
   if (!value.isValid()) {
     return std::nullopt;
   }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "scene_fixture.h"
 
 namespace quorvane::testing {
