@@ -20,7 +20,7 @@
 #                       made when missing or made with other options (delete it to make it anew);
 #                       archives/, every package downloaded so far, for debootstrap and for apt.
 #   FRESH_ROOT_MIRROR   (http://deb.debian.org/debian)
-#   FRESH_ROOT_TIMEOUT  (3600) seconds the command may take.
+#   FRESH_ROOT_TIMEOUT  (5400) seconds the command may take.
 #   FRESH_ROOT_WORK     (/var/tmp) where the run's root is unpacked; it is removed afterwards.
 #
 # Needs root, mount and PID namespaces (unshare), and debootstrap when a root must be made (then
@@ -66,7 +66,7 @@ run_inside() {
     mount --bind "$host" "$inside"
   done
   # Not exec: this shell stays process 1 of the namespace and reaps what the command orphans.
-  timeout --kill-after=10 "${FRESH_ROOT_TIMEOUT:-3600}" chroot "$root" /usr/bin/env -i \
+  timeout --kill-after=10 "${FRESH_ROOT_TIMEOUT:-5400}" chroot "$root" /usr/bin/env -i \
     HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM="${TERM:-dumb}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     /bin/bash -c "cd $directory && $command" || status=$?
