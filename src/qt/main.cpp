@@ -14,6 +14,9 @@
 #include "qt/preview/show_frm_prev.h"
 #include "qt/settings_dialog/show_frm_config.h"
 #include "qt/startup/command_line_options.h"
+#ifdef QUORVANE_WITH_WAYLAND
+#include "wayland/startup/run_on_wayland.h"
+#endif
 
 int main(int argc, char** argv) {
   using namespace quorvane;
@@ -40,6 +43,12 @@ int main(int argc, char** argv) {
     case CommandLineOptions::Action::Start:
       break;
   }
+#ifdef QUORVANE_WITH_WAYLAND
+  // A Wayland session's starts end there, and so do those only X11 can serve when it has none.
+  if (const std::optional<int> status = wayland::RunOnWaylandSession(argc, argv, options)) {
+    return *status;
+  }
+#endif
 
   // Lives as long as the process: it holds the instance lock and the settings store.
   QtSystemServices services;
