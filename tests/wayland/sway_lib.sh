@@ -52,12 +52,14 @@ CONFIG
     sleep 0.1
   done
   wait_output_colour HEADLESS-2 0 0 "0 255 0"
-  # A keyboard in the seat for the whole test, as a real session has: wtype's virtual keyboard
-  # waiting on a pipe that is never written.
-  exec {SWAY_KEYBOARD}> >(wtype - 2>/dev/null)
+  # A keyboard in the seat for the whole test, as a real session has: a virtual keyboard that
+  # waits an hour before its one key; keys are typed through further ones (`wtype a`).
+  wtype -s 3600000 -k F24 &
+  E2E_PIDS+=($!)
   # A pointer likewise, moved by pointer_do.
   mkfifo "$E2E_TMP/pointer.in"
-  "$VIRTUAL_POINTER" <"$E2E_TMP/pointer.in" >"$E2E_TMP/pointer.out" &
+  # Opened for reading and writing, so that opening it cannot wait for the other end.
+  "$VIRTUAL_POINTER" <>"$E2E_TMP/pointer.in" >"$E2E_TMP/pointer.out" &
   E2E_PIDS+=($!)
   exec {POINTER_IN}>"$E2E_TMP/pointer.in"
   for i in $(seq 100); do

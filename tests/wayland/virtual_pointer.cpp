@@ -26,8 +26,7 @@ void Global(void* data, wl_registry* registry, std::uint32_t name, const char* i
             std::uint32_t) {
   auto* globals = static_cast<Globals*>(data);
   if (std::strcmp(interface, wl_seat_interface.name) == 0 && globals->seat == nullptr) {
-    globals->seat =
-        static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+    globals->seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
   } else if (std::strcmp(interface, zwlr_virtual_pointer_manager_v1_interface.name) == 0) {
     globals->manager = static_cast<zwlr_virtual_pointer_manager_v1*>(
         wl_registry_bind(registry, name, &zwlr_virtual_pointer_manager_v1_interface, 1));

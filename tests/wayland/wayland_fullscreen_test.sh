@@ -40,7 +40,7 @@ pointer_do move 11 0
 expect_exit "a move of 11 pixels" 0.5
 
 start_saver CenterId=4
-echo a >&"$SWAY_KEYBOARD"
+wtype a
 expect_exit "a key" 0.5
 
 start_saver CenterId=4

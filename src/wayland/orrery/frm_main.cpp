@@ -1,9 +1,10 @@
 #include "wayland/orrery/frm_main.h"
 
+#include <wayland-client.h>
 #include <QCoreApplication>
 #include <algorithm>
 #include <string>
-#include <wayland-client.h>
+#include <utility>
 
 #include "core/platform/tick_interval.h"
 #include "qt/orrery/orrery_canvas.h"
@@ -104,7 +105,8 @@ void frmMain::Form_Unload() {
     scene_->Unload();
   }
   // After the handler that saw the close: the event loop may not run yet.
-  QMetaObject::invokeMethod(this, [this] { closeProgram(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { closeProgram(); }, Qt::QueuedConnection);
 }
 
 void frmMain::OutputReady(const WaylandOutput& output) {
@@ -119,8 +121,8 @@ void frmMain::OutputReady(const WaylandOutput& output) {
   // Titles show only in a compositor's window list, where the first names the saver.
   const std::string title = surfaces_.empty() ? std::string(MainTitle) : kCoverTitle;
   surfaces_.push_back(std::make_unique<OutputSurface>(
-      connection_, output, title,
-      [this, key] { SurfaceChanged(SurfaceFor(key)); }, [this, key] { SurfaceClosed(key); }));
+      connection_, output, title, [this, key] { SurfaceChanged(key); },
+      [this, key] { SurfaceClosed(key); }));
   PlaceOrrery();
 }
 
@@ -145,15 +147,27 @@ void frmMain::SeatAdded(wl_seat* seat) {
       seat, pointer_, [this] { Form_KeyDown(); }, [this] { Form_MouseDown(); }));
 }
 
-void frmMain::SurfaceChanged(OutputSurface* surface) {
-  if (surface == nullptr) {
-    return;
+void frmMain::SurfaceChanged(wl_output* output) {
+  // A new scale and a new size often come in one batch of events: one new picture for both.
+  if (changed_.empty()) {
+    QMetaObject::invokeMethod(this, &frmMain::RepaintChanged, Qt::QueuedConnection);
   }
-  if (surface == orreryOn_) {
-    Form_Load();
-  } else {
-    surface->ShowBlack();
+  changed_.insert(output);
+}
+
+void frmMain::RepaintChanged() {
+  for (wl_output* output : std::exchange(changed_, {})) {
+    OutputSurface* surface = SurfaceFor(output);
+    if (surface == nullptr || !surface->IsConfigured()) {
+      continue;
+    }
+    if (surface == orreryOn_) {
+      Form_Load();
+    } else {
+      surface->ShowBlack();
+    }
   }
+  connection_.Flush();
 }
 
 void frmMain::SurfaceClosed(wl_output* output) {
@@ -201,9 +215,8 @@ void frmMain::PlaceOrrery() {
 }
 
 OutputSurface* frmMain::SurfaceFor(wl_output* output) const {
-  const auto found = std::find_if(surfaces_.begin(), surfaces_.end(), [output](const auto& s) {
-    return s->Output() == output;
-  });
+  const auto found = std::find_if(surfaces_.begin(), surfaces_.end(),
+                                  [output](const auto& s) { return s->Output() == output; });
   return found != surfaces_.end() ? found->get() : nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "core/orrery/orrery_scene.h"
@@ -51,8 +52,10 @@ class frmMain final : public QObject, private OrreryHost {
   void OutputReady(const WaylandOutput& output);
   void OutputRemoved(const WaylandOutput& output);
   void SeatAdded(wl_seat* seat);
-  // The picture of a surface made anew for its new size or scale.
-  void SurfaceChanged(OutputSurface* surface);
+  // The surface of `output` has a new size or scale: its picture is made anew.
+  void SurfaceChanged(wl_output* output);
+  // Makes the pictures of the changed surfaces anew, once the events that changed them are in.
+  void RepaintChanged();
   // The compositor closed a surface: the program ends unless its output is going away.
   void SurfaceClosed(wl_output* output);
   // The orrery on the first output's surface, black on the one that had it before.
@@ -71,6 +74,7 @@ class frmMain final : public QObject, private OrreryHost {
   std::vector<std::unique_ptr<WaylandSeat>> seats_;
   std::vector<std::unique_ptr<OutputSurface>> surfaces_;
   OutputSurface* orreryOn_ = nullptr;
+  std::set<wl_output*> changed_;  // surfaces whose picture is to be made anew
   ScreenMetrics screen_;
   std::unique_ptr<PixelCanvas> canvas_;
   std::unique_ptr<OrreryScene> scene_;

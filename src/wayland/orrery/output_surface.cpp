@@ -40,9 +40,8 @@ OutputSurface::OutputSurface(WaylandConnection& connection, const WaylandOutput&
             SurfaceOf(data).SetScale(static_cast<int>(scale));
           },
       };
-      fractionalScale_ =
-          wp_fractional_scale_manager_v1_get_fractional_scale(connection.FractionalScale(),
-                                                              surface_);
+      fractionalScale_ = wp_fractional_scale_manager_v1_get_fractional_scale(
+          connection.FractionalScale(), surface_);
       wp_fractional_scale_v1_add_listener(fractionalScale_, &listener, this);
     }
   }
@@ -54,15 +53,13 @@ OutputSurface::OutputSurface(WaylandConnection& connection, const WaylandOutput&
         },
         [](void* data, zwlr_layer_surface_v1*) { SurfaceOf(data).closed_(); },
     };
-    layerSurface_ = zwlr_layer_shell_v1_get_layer_surface(connection.LayerShell(), surface_,
-                                                          output_, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
-                                                          kAppId);
+    layerSurface_ = zwlr_layer_shell_v1_get_layer_surface(
+        connection.LayerShell(), surface_, output_, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, kAppId);
     zwlr_layer_surface_v1_add_listener(layerSurface_, &listener, this);
     // Edge to edge, over panels and their reserved space, with every key.
     zwlr_layer_surface_v1_set_anchor(
-        layerSurface_,
-        ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
-            ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
+        layerSurface_, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
+                           ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
     zwlr_layer_surface_v1_set_exclusive_zone(layerSurface_, -1);
     zwlr_layer_surface_v1_set_keyboard_interactivity(
         layerSurface_, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE);
@@ -174,8 +171,8 @@ void OutputSurface::ShowBlack() {
 }
 
 int OutputSurface::DevicePixels(int logical) const {
-  return static_cast<int>(std::lround(static_cast<double>(logical) * scale120_ /
-                                      kScaleDenominator));
+  return static_cast<int>(
+      std::lround(static_cast<double>(logical) * scale120_ / kScaleDenominator));
 }
 
 void OutputSurface::ShowCanvas(const PixelCanvas& canvas, const std::vector<PixelRect>& changed) {

@@ -1,11 +1,11 @@
 #include "wayland/platform/wayland_connection.h"
 
+#include <wayland-client.h>
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <wayland-client.h>
 
 #include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
@@ -105,8 +105,8 @@ void WaylandConnection::Global(void* data, wl_registry* registry, std::uint32_t 
     return std::strcmp(interface, known.name) == 0;
   };
   if (is(wl_compositor_interface) && self->compositor_ == nullptr) {
-    self->compositor_ = Bind<wl_compositor>(registry, name, &wl_compositor_interface, version,
-                                            kCompositorVersion);
+    self->compositor_ =
+        Bind<wl_compositor>(registry, name, &wl_compositor_interface, version, kCompositorVersion);
   } else if (is(wl_shm_interface) && self->shm_ == nullptr) {
     self->shm_ = Bind<wl_shm>(registry, name, &wl_shm_interface, version, 1);
   } else if (is(zwlr_layer_shell_v1_interface) && self->offerLayerShell_ &&
@@ -120,8 +120,7 @@ void WaylandConnection::Global(void* data, wl_registry* registry, std::uint32_t 
     xdg_wm_base_add_listener(self->wmBase_, &listener, nullptr);
   } else if (is(wp_viewporter_interface) && self->viewporter_ == nullptr) {
     self->viewporter_ = Bind<wp_viewporter>(registry, name, &wp_viewporter_interface, version, 1);
-  } else if (is(wp_fractional_scale_manager_v1_interface) &&
-             self->fractionalScale_ == nullptr) {
+  } else if (is(wp_fractional_scale_manager_v1_interface) && self->fractionalScale_ == nullptr) {
     self->fractionalScale_ = Bind<wp_fractional_scale_manager_v1>(
         registry, name, &wp_fractional_scale_manager_v1_interface, version, 1);
   } else if (is(wl_seat_interface)) {
@@ -136,18 +135,17 @@ void WaylandConnection::Global(void* data, wl_registry* registry, std::uint32_t 
 }
 
 WaylandOutput* WaylandConnection::OutputFor(wl_output* proxy) {
-  const auto found = std::find_if(outputs_.begin(), outputs_.end(),
-                                  [proxy](const WaylandOutput& output) {
-                                    return output.output == proxy;
-                                  });
+  const auto found =
+      std::find_if(outputs_.begin(), outputs_.end(),
+                   [proxy](const WaylandOutput& output) { return output.output == proxy; });
   return found != outputs_.end() ? &*found : nullptr;
 }
 
 void WaylandConnection::AddOutput(std::uint32_t name, std::uint32_t version) {
   static const wl_output_listener listener = {
       &OutputGeometry,
-      [](void* data, wl_output* proxy, std::uint32_t flags, std::int32_t width,
-         std::int32_t height, std::int32_t) {
+      [](void* data, wl_output* proxy, std::uint32_t flags, std::int32_t width, std::int32_t height,
+         std::int32_t) {
         WaylandOutput* output = static_cast<WaylandConnection*>(data)->OutputFor(proxy);
         if (output != nullptr && (flags & WL_OUTPUT_MODE_CURRENT) != 0) {
           output->modeWidth = width;
@@ -199,8 +197,7 @@ void WaylandConnection::GlobalRemove(void* data, wl_registry*, std::uint32_t nam
 void WaylandConnection::WatchInEventLoop() {
   const int fd = wl_display_get_fd(display_);
   readable_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-  connect(readable_.get(), &QSocketNotifier::activated, this,
-          &WaylandConnection::DispatchWaiting);
+  connect(readable_.get(), &QSocketNotifier::activated, this, &WaylandConnection::DispatchWaiting);
   writable_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write);
   writable_->setEnabled(false);
   connect(writable_.get(), &QSocketNotifier::activated, this, &WaylandConnection::Flush);

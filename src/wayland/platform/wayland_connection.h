@@ -33,8 +33,8 @@ namespace quorvane::wayland {
 struct WaylandOutput {
   std::uint32_t name = 0;  // the global's name
   wl_output* output = nullptr;
-  std::int32_t scale = 1;   // integer scale: device pixels per logical pixel
-  std::int32_t modeWidth = 0;   // current mode, device pixels
+  std::int32_t scale = 1;      // integer scale: device pixels per logical pixel
+  std::int32_t modeWidth = 0;  // current mode, device pixels
   std::int32_t modeHeight = 0;
   bool ready = false;  // its first description is complete
 };

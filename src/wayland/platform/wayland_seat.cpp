@@ -72,7 +72,8 @@ void WaylandSeat::Capabilities(void* seatData, wl_seat* seat, std::uint32_t capa
       [](void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
         SeatOf(data).track_.Motion(wl_fixed_to_double(x), wl_fixed_to_double(y));
       },
-      [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t state) {
+      [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t,
+         std::uint32_t state) {
         if (state == WL_POINTER_BUTTON_STATE_PRESSED) {
           SeatOf(data).mouseDown_();
         }
@@ -85,8 +86,8 @@ void WaylandSeat::Capabilities(void* seatData, wl_seat* seat, std::uint32_t capa
       [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},
   };
   static const wl_touch_listener touchListener = {
-      [](void* data, wl_touch*, std::uint32_t, std::uint32_t, wl_surface*, std::int32_t,
-         wl_fixed_t, wl_fixed_t) { SeatOf(data).mouseDown_(); },
+      [](void* data, wl_touch*, std::uint32_t, std::uint32_t, wl_surface*, std::int32_t, wl_fixed_t,
+         wl_fixed_t) { SeatOf(data).mouseDown_(); },
       [](void*, wl_touch*, std::uint32_t, std::uint32_t, std::int32_t) {},
       [](void*, wl_touch*, std::uint32_t, std::int32_t, wl_fixed_t, wl_fixed_t) {},
       [](void*, wl_touch*) {},
@@ -109,8 +110,7 @@ void WaylandSeat::Capabilities(void* seatData, wl_seat* seat, std::uint32_t capa
     wl_pointer_add_listener(self.pointer_, &pointerListener, &self);
   } else if (!pointer) {
     self.track_.Leave();
-    Drop(self.pointer_, WL_POINTER_RELEASE_SINCE_VERSION, &wl_pointer_release,
-         &wl_pointer_destroy);
+    Drop(self.pointer_, WL_POINTER_RELEASE_SINCE_VERSION, &wl_pointer_release, &wl_pointer_destroy);
   }
   if (touch && self.touch_ == nullptr) {
     self.touch_ = wl_seat_get_touch(seat);

@@ -19,8 +19,7 @@ constexpr int kRefusedStatus = 2;
 
 }  // namespace
 
-std::optional<int> RunOnWaylandSession(int& argc, char** argv,
-                                       const CommandLineOptions& options) {
+std::optional<int> RunOnWaylandSession(int& argc, char** argv, const CommandLineOptions& options) {
   const bool needsX11Window =
       options.hosted || DecideStart(options.argumentText).mode == StartMode::Preview;
   switch (ChooseSessionPlatform(ProcessEnvironment(), needsX11Window)) {

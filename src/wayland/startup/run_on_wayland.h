@@ -11,7 +11,6 @@ namespace quorvane::wayland {
 
 // Runs the start when the session is a Wayland one and returns its exit status; nothing when
 // the start belongs to the X11 front end (for which it may have chosen Qt's xcb platform).
-std::optional<int> RunOnWaylandSession(int& argc, char** argv,
-                                       const CommandLineOptions& options);
+std::optional<int> RunOnWaylandSession(int& argc, char** argv, const CommandLineOptions& options);
 
 }  // namespace quorvane::wayland

@@ -22,8 +22,7 @@ std::optional<std::string> Variable(const char* name) {
 
 }  // namespace
 
-SessionPlatform ChooseSessionPlatform(const SessionEnvironment& environment,
-                                      bool needsX11Window) {
+SessionPlatform ChooseSessionPlatform(const SessionEnvironment& environment, bool needsX11Window) {
   // Qt's platform named explicitly, other than Wayland, keeps the Qt front end as it was.
   if (IsSet(environment.qtPlatform) && !StartsWith(environment.qtPlatform, "wayland")) {
     return SessionPlatform::X11;
