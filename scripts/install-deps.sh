@@ -11,11 +11,13 @@ if [ "${1:-}" = --test ]; then
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick twm xscreensaver procps
     dpkg-dev
+    sway swaybg grim wtype
   )
 fi
 
 exec "$(dirname "$0")/install-missing.sh" \
   cmake g++ make pkg-config \
   qt6-base-dev qt6-qpa-plugins libx11-dev \
+  libwayland-dev libwayland-bin wayland-protocols qt6-wayland \
   fonts-noto-cjk fonts-liberation fonts-dejavu-core \
   "${test_packages[@]}" "$@"
