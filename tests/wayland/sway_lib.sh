@@ -13,9 +13,12 @@ sway_run() {
   swaymsg "$@" >/dev/null
 }
 
-# sway_start: starts sway as an unprivileged user (it refuses to run as root) in a runtime folder
-# of its own; root's clients connect to its socket by its full path.
+# sway_start [OUTPUT_LINES]: starts sway as an unprivileged user (it refuses to run as root) in a
+# runtime folder of its own; root's clients connect to its socket by its full path. OUTPUT_LINES,
+# one sway `output` command a line, replace the two outputs.
 sway_start() {
+  local outputs=${1:-"output HEADLESS-1 mode 1024x768 position 0 0 scale 1 bg $DESKTOP_COLOUR solid_color
+output HEADLESS-2 mode 800x600 position 1024 0 scale 2 bg $DESKTOP_COLOUR solid_color"}
   command -v sway >/dev/null || fail "sway is not installed (scripts/install-deps.sh --test)"
   chmod 755 "$E2E_TMP"
   local dir="$E2E_TMP/sway"
@@ -23,13 +26,12 @@ sway_start() {
   chown nobody:nogroup "$dir"
   cat >"$E2E_TMP/sway.config" <<CONFIG
 xwayland disable
-output HEADLESS-1 mode 1024x768 position 0 0 scale 1 bg $DESKTOP_COLOUR solid_color
-output HEADLESS-2 mode 800x600 position 1024 0 scale 2 bg $DESKTOP_COLOUR solid_color
+$outputs
 default_border none
 CONFIG
   chmod 644 "$E2E_TMP/sway.config"
   env -i PATH="$PATH" XDG_RUNTIME_DIR="$dir" WLR_BACKENDS=headless WLR_RENDERER=pixman \
-    WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_HEADLESS_OUTPUTS="$(grep -c . <<<"$outputs")" WLR_LIBINPUT_NO_DEVICES=1 \
     setpriv --reuid=nobody --regid=nogroup --clear-groups sway -c "$E2E_TMP/sway.config" \
     >"$E2E_TMP/sway.log" 2>&1 &
   E2E_PIDS+=($!)
@@ -45,22 +47,32 @@ CONFIG
   [ -n "$socket" ] || fail "sway did not start: $(cat "$E2E_TMP/sway.log")"
   export WAYLAND_DISPLAY="$socket" SWAYSOCK
   unset DISPLAY
-  # Both outputs at their size and scale, each with the desktop drawn.
+  # The last output at its size, and the desktop drawn where it has one.
+  local last name size
+  last=$(tail -n 1 <<<"$outputs")
+  name=$(awk '{ print $2 }' <<<"$last")
+  size=$(awk '{ for (i = 1; i < NF; i++) if ($i == "mode") print $(i + 1) }' <<<"$last")
   for i in $(seq 100); do
-    swaymsg -t get_outputs 2>/dev/null | tr -d ' \n' |
-      grep -q '"name":"HEADLESS-2".*"scale":2' && break
+    shoot "$name" "$E2E_TMP/output.png" 2>/dev/null &&
+      [ "$(identify -format %wx%h "$E2E_TMP/output.png")" = "$size" ] && break
     sleep 0.1
   done
-  wait_output_colour HEADLESS-2 0 0 "0 255 0"
+  [ "$(identify -format %wx%h "$E2E_TMP/output.png")" = "$size" ] || fail "$name is not $size"
+  rm -f "$E2E_TMP/pointer.in" "$E2E_TMP/pointer.out"
+  if [[ $last == *" bg "* ]]; then
+    wait_output_colour "$name" 0 0 "0 255 0"
+  fi
   # A keyboard in the seat for the whole test, as a real session has: a virtual keyboard that
   # waits an hour before its one key; keys are typed through further ones (`wtype a`).
   wtype -s 3600000 -k F24 &
   E2E_PIDS+=($!)
+  SWAY_HELPERS=($!)
   # A pointer likewise, moved by pointer_do.
   mkfifo "$E2E_TMP/pointer.in"
   # Opened for reading and writing, so that opening it cannot wait for the other end.
   "$VIRTUAL_POINTER" <>"$E2E_TMP/pointer.in" >"$E2E_TMP/pointer.out" &
   E2E_PIDS+=($!)
+  SWAY_HELPERS+=($!)
   exec {POINTER_IN}>"$E2E_TMP/pointer.in"
   for i in $(seq 100); do
     grep -q ready "$E2E_TMP/pointer.out" && break
@@ -73,6 +85,14 @@ CONFIG
     sleep 0.05
   done
   fail "the seat has no keyboard and pointer: $(swaymsg -t get_seats)"
+}
+
+# sway_stop: ends sway and the keyboard and pointer started with it, for another sway_start.
+sway_stop() {
+  exec {POINTER_IN}>&-
+  kill "${SWAY_HELPERS[@]}" "$SWAY_PID" 2>/dev/null || true
+  wait "${SWAY_HELPERS[@]}" "$SWAY_PID" 2>/dev/null || true
+  rm -rf "$E2E_TMP/sway"
 }
 
 # pointer_do COMMAND: a line for the virtual pointer ("move DX DY", "click"); returns once the
