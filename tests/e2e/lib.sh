@@ -46,6 +46,8 @@ e2e_start() {
   local display
   read -r -t 15 -u "$fd" display || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
   export DISPLAY=":$display"
+  # Run from a Wayland session, the program would take its Wayland front end.
+  unset WAYLAND_DISPLAY
   if [ "${2:-}" = "--wm" ]; then
     # The server's built-in "fixed" font: twm's default fonts are not installed everywhere, and
     # without its fonts twm exits at once.
