@@ -111,6 +111,9 @@ void FakeCompositor::BindCompositor(wl_client* client, void* data, std::uint32_t
         wl_resource_set_implementation(surface.surface, &surfaceImplementation, &surface,
                                        [](wl_resource* gone) {
                                          Surface* dead = SurfaceData(gone);
+                                         if (dead->layerSurface != nullptr) {
+                                           wl_resource_set_user_data(dead->layerSurface, nullptr);
+                                         }
                                          dead->compositor->surfaces_.remove_if(
                                              [dead](const Surface& s) { return &s == dead; });
                                        });
