@@ -54,7 +54,8 @@ QString ParseError(const QCommandLineParser& parser, const QStringList& argument
   if (unknown.isEmpty()) {
     return parser.errorText();
   }
-  return QStringLiteral("Unknown option '%1'").arg(TypedOption(arguments, {unknown.front()}));
+  const QString typed = TypedOption(arguments, {unknown.front()});
+  return QStringLiteral("Unknown option '%1'").arg(typed.isEmpty() ? unknown.front() : typed);
 }
 
 // Reads the values of the settings options into `options`; an error text when one is wrong.
