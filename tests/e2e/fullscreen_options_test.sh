@@ -24,11 +24,7 @@ end_saver
 # The reference: the same settings drawn into a window of the screen's size.
 start_window "Host" --size 1024x768 >"$E2E_TMP/host"
 run_quorvane --window-id "$(cat "$E2E_TMP/host")" "${settings[@]}"
-for i in $(seq 50); do
-  screenshot "$E2E_TMP/hosted.png"
-  [ "$(pixel "$E2E_TMP/hosted.png" 512 384)" = "255 96 0" ] && break
-  sleep 0.1
-done
+wait_sun "$E2E_TMP/hosted.png" 512 384
 overlay "$E2E_TMP/hosted.png" "$E2E_TMP/hosted-overlay.png"
 kill -TERM "$QUORVANE_PID"
 wait_exit "$QUORVANE_PID" 2 >/dev/null

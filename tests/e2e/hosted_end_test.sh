@@ -5,17 +5,6 @@ source "$(dirname "$0")/lib.sh"
 unset XSCREENSAVER_WINDOW
 e2e_start 1024x768
 
-# wait_sun FILE X Y: polls screenshots until the Sun's orange is at X,Y.
-wait_sun() {
-  local i
-  for i in $(seq 50); do
-    screenshot "$1"
-    [ "$(pixel "$1" "$2" "$3")" = "255 96 0" ] && return 0
-    sleep 0.1
-  done
-  fail "no Sun at $2,$3"
-}
-
 # end_by SIGNAL: sends it to the saver, which must end within a second with status 0.
 end_by() {
   kill "-$1" "$QUORVANE_PID"

@@ -25,12 +25,7 @@ width=$(awk '/Width:/ { print $NF }' <<<"$geometry")
 height=$(awk '/Height:/ { print $NF }' <<<"$geometry")
 x=$((left + width / 2))
 y=$((top + height / 2))
-for i in $(seq 50); do
-  screenshot "$E2E_TMP/preview.png"
-  [ "$(pixel "$E2E_TMP/preview.png" "$x" "$y")" = "255 96 0" ] && break
-  sleep 0.1
-done
-expect_pixel "$E2E_TMP/preview.png" "$x" "$y" "255 96 0"
+wait_sun "$E2E_TMP/preview.png" "$x" "$y"
 pgrep -f "^$HACK --root --window-id $preview\$" >/dev/null ||
   fail "quorvane ended in the preview: $(cat "$E2E_TMP/settings.log")"
 

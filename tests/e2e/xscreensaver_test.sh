@@ -16,12 +16,7 @@ for i in $(seq 100); do
 done
 [ -n "$hack_pid" ] || fail "xscreensaver did not start quorvane: $(cat "$E2E_TMP/xscreensaver.log")"
 
-for i in $(seq 50); do
-  screenshot "$E2E_TMP/saver.png"
-  [ "$(pixel "$E2E_TMP/saver.png" 512 384)" = "255 96 0" ] && break
-  sleep 0.1
-done
-expect_pixel "$E2E_TMP/saver.png" 512 384 "255 96 0"
+wait_sun "$E2E_TMP/saver.png" 512 384
 
 xscreensaver-command -deactivate >/dev/null
 for i in $(seq 50); do
