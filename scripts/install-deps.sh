@@ -10,7 +10,7 @@ if [ "${1:-}" = --test ]; then
   test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick twm xscreensaver procps
-    dpkg-dev
+    dpkg-dev lintian desktop-file-utils mandoc libxml2-utils
     sway swaybg grim wtype
   )
 fi

@@ -57,8 +57,9 @@ int main(int argc, char** argv) {
   if (!plan.message.empty()) {
     std::fprintf(stderr, "%s\n", plan.message.c_str());
   }
+  // Only the full-screen orrery, hosted or not, ever gets settings from the command line.
+  ApplyOptions(options, plan.modPublic.settings);
   if (options.hosted && plan.mode != StartMode::None) {
-    ApplyOptions(options, plan.modPublic.settings);
     Application application(argc, argv);
     ShowHostedOrrery(plan.modPublic, options.hostWindow);
     return application.Exec();

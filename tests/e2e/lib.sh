@@ -134,6 +134,17 @@ pixel() {
     sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
 }
 
+# wait_sun FILE X Y: polls screenshots into FILE until the Sun's orange is at X,Y.
+wait_sun() {
+  local i
+  for i in $(seq 50); do
+    screenshot "$1"
+    [ "$(pixel "$1" "$2" "$3")" = "255 96 0" ] && return 0
+    sleep 0.1
+  done
+  fail "no Sun at $2,$3: $(pixel "$1" "$2" "$3")"
+}
+
 # expect_pixel FILE X Y "R G B" [TOLERANCE]
 expect_pixel() {
   local actual

@@ -41,6 +41,8 @@ std::optional<int> RunOnWaylandSession(int& argc, char** argv, const CommandLine
   if (!plan.message.empty()) {
     std::fprintf(stderr, "%s\n", plan.message.c_str());
   }
+  // Settings given with /s replace the stored ones for this run.
+  ApplyOptions(options, plan.modPublic.settings);
   switch (plan.mode) {
     case StartMode::FullScreen:
       return RunFrmMain(argc, argv, plan.modPublic);
