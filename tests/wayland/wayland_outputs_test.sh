@@ -32,7 +32,8 @@ for i in $(seq 100); do
   shoot HEADLESS-1 "$E2E_TMP/scaled.png"
   white=$(convert "$E2E_TMP/scaled.png" -crop 300x32+100+100 -fill black +opaque white \
     -format '%[fx:round(mean*w*h)]' info:)
-  [ "$white" -gt 200 ] && break
+  # A label passing over the Sun may hide its centre for a frame.
+  [ "$white" -gt 200 ] && [ "$(pixel "$E2E_TMP/scaled.png" 512 384)" = "$SUN" ] && break
   sleep 0.1
 done
 [ "$white" -gt 200 ] || fail "no overlay line at 100,100 at scale 2: $white white pixels"
