@@ -20,20 +20,19 @@ ScreenMetrics PrimaryScreenMetrics() {
   return metrics;
 }
 
-namespace {
-
 qreal PrimaryPixelRatio() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->devicePixelRatio() : 1;
 }
 
-}  // namespace
-
 ScreenMetrics InDevicePixels(const ScreenMetrics& metrics) {
-  const auto ratio = static_cast<float>(PrimaryPixelRatio());
+  return InDevicePixels(metrics, PrimaryPixelRatio());
+}
+
+ScreenMetrics InDevicePixels(const ScreenMetrics& metrics, double ratio) {
   ScreenMetrics device = metrics;
-  device.TwipsPerPixelX /= ratio;
-  device.TwipsPerPixelY /= ratio;
+  device.TwipsPerPixelX /= static_cast<float>(ratio);
+  device.TwipsPerPixelY /= static_cast<float>(ratio);
   return device;
 }
 

@@ -16,6 +16,11 @@ ScreenMetrics PrimaryScreenMetrics();
 // 100 %. A canvas of these metrics paints every device pixel while the scene, laid out in the
 // screen's logical pixels, keeps the proportions it has at 100 %.
 ScreenMetrics InDevicePixels(const ScreenMetrics& metrics);
+// The same at `ratio` device pixels per logical pixel.
+ScreenMetrics InDevicePixels(const ScreenMetrics& metrics, double ratio);
+
+// The primary screen's device pixels per logical pixel; 1 without a screen.
+qreal PrimaryPixelRatio();
 
 // An area given in device pixels (another program's window) as the scene sees it, in the primary
 // screen's logical pixels.
