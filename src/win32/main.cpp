@@ -57,7 +57,7 @@ int RunMessageLoop() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Lives as long as the process: it holds the instance lock and the settings store.
   Win32SystemServices services;
-  const std::string argumentText = HostArgumentText(CommandLineArgumentText());
+  const std::string argumentText = CommandLineArgumentText();
   StartPlan plan = StartUp(argumentText, services);
   if (!plan.message.empty()) {
     // A GUI program has no console to write to.
