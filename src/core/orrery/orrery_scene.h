@@ -26,7 +26,7 @@ struct Orbiter {
 class OrreryHost {
  public:
   virtual ~OrreryHost() = default;
-  // The cursor position in screen pixels.
+  // The cursor position in the scene's pixels: the screen's logical pixels above 100 %.
   virtual CursorPoint CursorPosition() = 0;
   // Ends the program at once; in the real window this does not return.
   virtual void EndProgram() = 0;

@@ -30,11 +30,7 @@ qreal PrimaryPixelRatio() {
 }  // namespace
 
 ScreenMetrics InDevicePixels(const ScreenMetrics& metrics) {
-  const auto ratio = static_cast<float>(PrimaryPixelRatio());
-  ScreenMetrics device = metrics;
-  device.TwipsPerPixelX /= ratio;
-  device.TwipsPerPixelY /= ratio;
-  return device;
+  return InDevicePixels(metrics, PrimaryPixelRatio());
 }
 
 ScreenMetrics AreaMetrics(QSize devicePixels) {

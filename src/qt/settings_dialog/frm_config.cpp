@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "core/settings_dialog/dialog_placement.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_screen.h"
 #include "qt/platform/qt_system_services.h"
@@ -327,8 +328,9 @@ void frmConfig::reject() {
 
 void frmConfig::Centre(QSize outer) {
   const QRect desktop = screen()->availableGeometry();
-  move(desktop.x() + (desktop.width() - outer.width()) / 2,
-       desktop.y() + (desktop.height() - outer.height()) / 2);
+  const PixelRect workArea{desktop.x(), desktop.y(), desktop.width(), desktop.height()};
+  const PixelRect placed = PlaceDialog(outer.width(), outer.height(), workArea, workArea);
+  move(placed.left, placed.top);
 }
 
 void frmConfig::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <cwctype>
 
+#include "core/settings_dialog/dialog_placement.h"
 #include "win32/platform/gdi_fonts.h"
 #include "win32/platform/wide_text.h"
 #include "win32/platform/win32_screen.h"
@@ -65,6 +66,28 @@ NumericLocale UserNumericLocale() {
   return locale;
 }
 
+PixelRect ToPixelRect(const RECT& r) {
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// The work area of the owner's monitor, or of the primary one without an owner.
+PixelRect OwnerWorkArea(HWND owner) {
+  const HMONITOR monitor = owner != nullptr ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                                            : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  }
+  return ToPixelRect(info.rcWork);
+}
+
+// What the dialog opens centred on: its owner, or the work area when it has none.
+PixelRect OwnerArea(HWND owner) {
+  RECT area{};
+  return owner != nullptr && GetWindowRect(owner, &area) ? ToPixelRect(area) : OwnerWorkArea(owner);
+}
+
 // The letter after the caption's "&", upper case; 0 when it has none.
 wchar_t AccessKey(HWND control) {
   wchar_t caption[128] = {};
@@ -100,14 +123,9 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store, HWND owne
   AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  RECT around{};
-  if (owner == nullptr || !GetWindowRect(owner, &around)) {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
-  }
+  const PixelRect box = PlaceDialog(width, height, OwnerArea(owner), OwnerWorkArea(owner));
   window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, Widen(kConfigTitle).c_str(), kStyle,
-                            (around.left + around.right - width) / 2,
-                            (around.top + around.bottom - height) / 2, width, height, owner,
-                            nullptr, instance, this);
+                            box.left, box.top, width, height, owner, nullptr, instance, this);
   CreateControls();
   controller_.Form_Load();
 }
@@ -128,7 +146,7 @@ void frmConfig::Show() {
   SetForegroundWindow(window_);
 }
 
-RECT frmConfig::PixelRect(const ControlEntry& entry) const {
+RECT frmConfig::ControlRect(const ControlEntry& entry) const {
   int left = entry.left;
   int top = entry.top;
   if (entry.container != Container::Dialog) {
@@ -193,7 +211,7 @@ void frmConfig::CreateControls() {
     if (entry.index != 1) {
       style |= WS_GROUP;
     }
-    const RECT box = PixelRect(entry);
+    const RECT box = ControlRect(entry);
     HWND control = CreateWindowExW(
         exStyle, windowClass, L"", style, box.left, box.top, box.right - box.left,
         box.bottom - box.top + extraHeight, window_,

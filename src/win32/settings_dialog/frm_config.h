@@ -24,8 +24,8 @@ namespace quorvane {
 
 class frmConfig final : private ConfigView {
  public:
-  // Creates the dialog, owned by `owner` and centred on it (on the screen when it is null), and
-  // runs the load sequence.
+  // Creates the dialog, owned by `owner` and centred on it (on the screen when it is null) but
+  // wholly inside the work area of its monitor, and runs the load sequence.
   frmConfig(const ModPublic& modPublic, SettingsStore& store, HWND owner);
   ~frmConfig() override;
   frmConfig(const frmConfig&) = delete;
@@ -42,7 +42,7 @@ class frmConfig final : private ConfigView {
   void CreateControls();
   HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
   HFONT FontFor(const ControlFont& font);
-  RECT PixelRect(const ControlEntry& entry) const;
+  RECT ControlRect(const ControlEntry& entry) const;
   // True when the message would move the focus out of txtZoom to another control.
   bool LeavesZoom(const MSG& message) const;
   void OnCommand(int id, int code);
