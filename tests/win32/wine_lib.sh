@@ -72,4 +72,13 @@ set_dpi() {
   QV_DPI_SET=1
 }
 
+# Runs the command on a Japanese system: the locale ja_JP.UTF-8, made once into the build folder.
+japanese() {
+  local locales=$QV_BUILD/locale
+  mkdir -p "$locales"
+  [ -d "$locales/ja_JP.UTF-8" ] || localedef -i ja_JP -f UTF-8 "$locales/ja_JP.UTF-8" 2>/dev/null ||
+    [ -d "$locales/ja_JP.UTF-8" ] || fail "cannot make the locale ja_JP.UTF-8 (package locales)"
+  LOCPATH=$locales LANG=ja_JP.UTF-8 LC_ALL= "$@"
+}
+
 clear_store() { wine reg delete 'HKCU\Software\Quorvane' /f >/dev/null 2>&1 || true; }
