@@ -10,23 +10,10 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+#include "stand_in_host.h"
 
-std::wstring ProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
-
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    DispatchMessageW(&message);
-  }
-}
-
-}  // namespace
+using quorvane::testing::PumpMessages;
+using quorvane::testing::StartQuorvane;
 
 int main(int argc, char** argv) {
   if (argc != 5) {
@@ -36,13 +23,8 @@ int main(int argc, char** argv) {
   HWND owner = CreateWindowExW(0, L"STATIC", L"Dialog owner", WS_POPUP | WS_BORDER | WS_VISIBLE,
                                std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3]),
                                std::atoi(argv[4]), nullptr, nullptr, nullptr, nullptr);
-  std::wstring commandLine = L"\"" + ProgramFolder() + L"Quorvane.scr\" /c:" +
-                             std::to_wstring(reinterpret_cast<INT_PTR>(owner));
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!StartQuorvane(L"/c:" + std::to_wstring(reinterpret_cast<INT_PTR>(owner)), process)) {
     std::fprintf(stderr, "cannot start Quorvane.scr\n");
     return 2;
   }
