@@ -88,6 +88,7 @@ void frmMain::Show() {
 
 void frmMain::Form_Load() {
   scene_.Load();
+  scene_.DrawFirstFrames();
   canvas_.TakeDirtyRegion();  // the first paint shows the whole canvas
 }
 

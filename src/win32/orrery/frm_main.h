@@ -16,8 +16,8 @@ namespace quorvane {
 
 class frmMain final : private OrreryHost {
  public:
-  // Creates the window and runs Form_Load, so the first picture is on the canvas before the
-  // window is shown.
+  // Creates the window and runs Form_Load with the first two frames, so the first picture is
+  // complete on the canvas before the window is shown.
   explicit frmMain(ModPublic& modPublic);
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
