@@ -14,6 +14,9 @@
 #include "qt/preview/show_frm_prev.h"
 #include "qt/settings_dialog/show_frm_config.h"
 #include "qt/startup/command_line_options.h"
+#ifdef QUORVANE_WITH_WAYLAND
+#include "wayland/startup/run_on_wayland.h"
+#endif
 
 int main(int argc, char** argv) {
   using namespace quorvane;
@@ -40,6 +43,12 @@ int main(int argc, char** argv) {
     case CommandLineOptions::Action::Start:
       break;
   }
+#ifdef QUORVANE_WITH_WAYLAND
+  // A Wayland session's starts end there, and so do those only X11 can serve when it has none.
+  if (const std::optional<int> status = wayland::RunOnWaylandSession(argc, argv, options)) {
+    return *status;
+  }
+#endif
 
   // Lives as long as the process: it holds the instance lock and the settings store.
   QtSystemServices services;
@@ -48,8 +57,9 @@ int main(int argc, char** argv) {
   if (!plan.message.empty()) {
     std::fprintf(stderr, "%s\n", plan.message.c_str());
   }
+  // Only the full-screen orrery, hosted or not, ever gets settings from the command line.
+  ApplyOptions(options, plan.modPublic.settings);
   if (options.hosted && plan.mode != StartMode::None) {
-    ApplyOptions(options, plan.modPublic.settings);
     Application application(argc, argv);
     ShowHostedOrrery(plan.modPublic, options.hostWindow);
     return application.Exec();

@@ -1,5 +1,6 @@
 # The Linux command line: --help, -h, --version and wrong options answer without a display and
-# without touching the settings; a wrong option or value exits 2 with a short error.
+# without touching the settings; a wrong option or value, or a setting given where no full-screen
+# orrery runs, exits 2 with a short error.
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
@@ -11,6 +12,11 @@ for help in --help -h -help; do
   for option in /s /c '/p <id>' --root --window-id --focus --zoom --orbits --no-orbits --language; do
     grep -qF -- "$option" "$E2E_TMP/out" || fail "$help does not list $option"
   done
+  # How to make it the screen saver, and what its exit status means.
+  for setup in "programs:" "xautolock -time" "xss-lock --" "swayidle -w timeout 600 'quorvane /s'" \
+    "Exit status: 0" "1 when there is no display" "2 for a wrong option"; do
+    grep -qF -- "$setup" "$E2E_TMP/out" || fail "$help does not say '$setup'"
+  done
 done
 
 status=0
@@ -19,7 +25,8 @@ status=0
 grep -qxE 'quorvane [0-9]+\.[0-9]{2}\.[0-9]{4}' "$E2E_TMP/out" || fail "--version printed: $(cat "$E2E_TMP/out")"
 
 for wrong in --bogus -s "--focus 12" "--focus x" "--zoom 0" "--zoom 51" "--language fr" \
-  "--orbits --no-orbits" "--window-id 0" "--window-id 12ab" "--root --window-id 5" "--window-id"; do
+  "--orbits --no-orbits" "--window-id 0" "--window-id 12ab" "--window-id" "--focus 9" \
+  "/c --zoom 3" "/p 12 --language ja" "/s --bogus"; do
   status=0
   "$QUORVANE" $wrong >"$E2E_TMP/out" 2>"$E2E_TMP/err" || status=$?
   [ "$status" = 2 ] || fail "'$wrong' exited with $status"
@@ -27,6 +34,17 @@ for wrong in --bogus -s "--focus 12" "--focus x" "--zoom 0" "--zoom 51" "--langu
   [ "$(wc -l <"$E2E_TMP/err")" -le 2 ] && grep -q '^quorvane: ' "$E2E_TMP/err" ||
     fail "'$wrong' gave no short error: $(cat "$E2E_TMP/err")"
 done
+
+# An unknown option is quoted as typed, dashes and all.
+for typed in --bogus -bogus -s; do
+  "$QUORVANE" $typed 2>"$E2E_TMP/err" && fail "'$typed' was accepted"
+  grep -qF "quorvane: Unknown option '$typed'" "$E2E_TMP/err" ||
+    fail "'$typed' was not quoted as typed: $(cat "$E2E_TMP/err")"
+done
+# Settings without a full-screen run say where they belong.
+"$QUORVANE" --focus 9 2>"$E2E_TMP/err" && fail "--focus without a mode was accepted"
+grep -qF -- "--focus applies to /s, --root and --window-id only" "$E2E_TMP/err" ||
+  fail "--focus without a mode: $(cat "$E2E_TMP/err")"
 
 # XSCREENSAVER_WINDOW must name a window when --root is to draw into it.
 status=0

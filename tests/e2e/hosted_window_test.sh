@@ -4,19 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_start 1280x800
 
-sun="255 96 0"
-
-# wait_sun FILE X Y: polls screenshots until the Sun's orange is at X,Y.
-wait_sun() {
-  local i
-  for i in $(seq 50); do
-    screenshot "$1"
-    [ "$(pixel "$1" "$2" "$3")" = "$sun" ] && return 0
-    sleep 0.1
-  done
-  fail "no Sun at $2,$3: $(pixel "$1" "$2" "$3")"
-}
-
 start_window "Saver host" --size 640x480 >"$E2E_TMP/host"
 host=$(cat "$E2E_TMP/host")
 host_pid=$LAST_WINDOW_PID

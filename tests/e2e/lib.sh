@@ -46,6 +46,8 @@ e2e_start() {
   local display
   read -r -t 15 -u "$fd" display || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
   export DISPLAY=":$display"
+  # Run from a Wayland session, the program would take its Wayland front end.
+  unset WAYLAND_DISPLAY
   if [ "${2:-}" = "--wm" ]; then
     # The server's built-in "fixed" font: twm's default fonts are not installed everywhere, and
     # without its fonts twm exits at once.
@@ -130,6 +132,17 @@ screenshot() {
 pixel() {
   convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |
     sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+}
+
+# wait_sun FILE X Y: polls screenshots into FILE until the Sun's orange is at X,Y.
+wait_sun() {
+  local i
+  for i in $(seq 50); do
+    screenshot "$1"
+    [ "$(pixel "$1" "$2" "$3")" = "255 96 0" ] && return 0
+    sleep 0.1
+  done
+  fail "no Sun at $2,$3: $(pixel "$1" "$2" "$3")"
 }
 
 # expect_pixel FILE X Y "R G B" [TOLERANCE]

@@ -2,6 +2,7 @@
 // which settings it replaces, and that the Windows-style switches keep the core's reading.
 #include <QtTest>
 
+#include "core/startup/command_line.h"
 #include "core/startup/settings.h"
 #include "qt/startup/command_line_options.h"
 
@@ -26,7 +27,12 @@ class CommandLineOptionsTest : public QObject {
     QTest::addRow("-window-id in decimal, beside a saver window")
         << QStringList{"-window-id", "4242"} << "0x99" << true << 4242ULL;
     QTest::addRow("the saver window alone selects nothing")
-        << QStringList{"--focus", "3"} << "0x99" << false << 0ULL;
+        << QStringList{"--focus", "3", "/s"} << "0x99" << false << 0ULL;
+    // xscreensaver's settings preview appends its window to the hack's own command line.
+    QTest::addRow("the preview of xscreensaver's settings")
+        << QStringList{"--root", "--window-id", "0x40080A"} << "0x40080A" << true << 0x40080AULL;
+    QTest::addRow("--window-id wins over --root and the saver window")
+        << QStringList{"-window-id", "0x1a", "-root"} << "0x99" << true << 26ULL;
   }
   void hosts() {
     QFETCH(QStringList, arguments);
@@ -42,8 +48,8 @@ class CommandLineOptionsTest : public QObject {
 
   // The host's switches reach the core untouched, whatever follows them.
   void windowsSwitchesKeepTheirText() {
-    for (const QStringList& arguments :
-         {QStringList{"/p", "-7"}, QStringList{"/s", "--bogus"}, QStringList{"/P", "  12 "}}) {
+    for (const QStringList& arguments : {QStringList{"/p", "-7"}, QStringList{"/s", "extra"},
+                                         QStringList{"/P", "  12 "}, QStringList{"/C:1234"}}) {
       const CommandLineOptions options = ReadCommandLine(arguments, std::nullopt);
       QCOMPARE(options.action, Action::Start);
       QVERIFY(!options.hosted);
@@ -71,6 +77,46 @@ class CommandLineOptionsTest : public QObject {
     QCOMPARE(untouched.Zoom, 3.0F);
     QCOMPARE(untouched.Orbit, std::int16_t{0});
     QCOMPARE(untouched.Language, std::int16_t{1});
+  }
+
+  // Options after or before "/s" reach the full-screen orrery as they reach --root.
+  void settingsGoWithTheFullScreenRun() {
+    for (const QStringList& arguments : {QStringList{"/s", "--focus", "9", "--language", "ja"},
+                                         QStringList{"-focus", "9", "/S", "--language=ja"}}) {
+      const CommandLineOptions options = ReadCommandLine(arguments, std::nullopt);
+      QCOMPARE(options.action, Action::Start);
+      QVERIFY(!options.hosted);
+      QCOMPARE(DecideStart(options.argumentText).mode, StartMode::FullScreen);
+      QCOMPARE(options.focus, std::optional<std::int32_t>(9));
+      QCOMPARE(options.language, std::optional<std::int16_t>(1));
+    }
+  }
+
+  // Wrong command lines name the option as it was typed: never ignored, never reworded.
+  void refusals_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    const QString onlyFullScreen = " applies to /s, --root and --window-id only";
+    QTest::addRow("a setting alone opens no dialog")
+        << QStringList{"--focus", "9"} << "--focus" + onlyFullScreen;
+    QTest::addRow("the dialog takes no settings")
+        << QStringList{"/c", "-zoom", "3"} << "-zoom" + onlyFullScreen;
+    QTest::addRow("nor does the preview")
+        << QStringList{"/p", "0x12", "--orbits"} << "--orbits" + onlyFullScreen;
+    QTest::addRow("nor the host's own dialog switch")
+        << QStringList{"/c:1234", "--language=ja"} << "--language" + onlyFullScreen;
+    QTest::addRow("unknown, with two dashes")
+        << QStringList{"--bogus"} << "Unknown option '--bogus'";
+    QTest::addRow("unknown, with one dash") << QStringList{"-s"} << "Unknown option '-s'";
+    QTest::addRow("unknown after /s, with a value")
+        << QStringList{"/s", "--bogus=1"} << "Unknown option '--bogus'";
+  }
+  void refusals() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const CommandLineOptions options = ReadCommandLine(arguments, std::nullopt);
+    QCOMPARE(options.action, Action::Fail);
+    QCOMPARE(QString::fromStdString(options.error), error);
   }
 
   void helpAndVersionWinOverEverythingElse() {

@@ -612,6 +612,30 @@ class FrmConfigTest : public QObject {
     }
   }
 
+  // The faces that stand in for the Windows fonts are whatever the system has: the footer's
+  // text must still fit its label, and every Japanese text have glyphs rather than boxes.
+  void textsFitAndShowInTheFontsActuallyChosen() {
+    modPublic_.settings.Language = 1;
+    auto dialog = Open();
+    auto* footer = Control<QLabel>(*dialog, "labCopyright");
+    const QString footerFace = QFontInfo(footer->font()).family();
+    QVERIFY2(QFontMetricsF(footer->font(), footer).horizontalAdvance(footer->text()) <=
+                 footer->contentsRect().width(),
+             qPrintable("the footer is clipped in " + footerFace));
+    QVERIFY2(footer->font().pointSizeF() >= 10.0, qPrintable(footerFace + " had to shrink a lot"));
+
+    const QStringList texts =
+        kJapaneseCaptions + Entries(*dialog) + QStringList{kJapaneseZoomError};
+    for (const QString& text : texts) {
+      for (const char32_t character : text.toUcs4()) {
+        QVERIFY2(QFontMetrics(dialog->font()).inFontUcs4(character),
+                 qPrintable(QStringLiteral("no glyph for %1 in %2")
+                                .arg(QString::fromUcs4(&character, 1),
+                                     QFontInfo(dialog->font()).family())));
+      }
+    }
+  }
+
   void footerOpensTheHomePage() {
     PageRecorder pages;
     auto dialog = Open();

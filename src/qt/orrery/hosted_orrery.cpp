@@ -3,14 +3,13 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QSocketNotifier>
-#include <csignal>
-#include <cstdlib>
 
 #include "core/platform/tick_interval.h"
 #include "qt/orrery/orrery_canvas.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/qt_screen.h"
 #include "qt/platform/qt_system_services.h"
+#include "qt/platform/termination_signals.h"
 #include "qt/platform/window_error_filter.h"
 #include "qt/platform/x11_blit.h"
 
@@ -28,6 +27,7 @@ HostedOrrery::HostedOrrery(ModPublic& modPublic, std::unique_ptr<ForeignWindowWa
   connect(notifier, &QSocketNotifier::activated, this, &HostedOrrery::ReadWindowEvents);
   Timer1.setInterval(kTickInterval);
   connect(&Timer1, &QTimer::timeout, this, &HostedOrrery::Timer1_Timer);
+  OnTerminationSignal(this, [this] { EndOnSignal(); });
   Form_Load();
 }
 
@@ -67,6 +67,13 @@ void HostedOrrery::Blit(const QRegion& region) {
   blitter_.Blit(window_, *canvas_, region);
 }
 
+void HostedOrrery::EndOnSignal() {
+  // Run by hand on the root window, the last frame would otherwise stay on the desktop.
+  Timer1.stop();
+  blitter_.Restore(window_);
+  EndProgramAtOnce();
+}
+
 void HostedOrrery::EndProgram() {
   EndProgramAtOnce();
 }
@@ -80,8 +87,6 @@ void HostedOrrery::SetTimerEnabled(bool enabled) {
 }
 
 void ShowHostedOrrery(ModPublic& modPublic, unsigned long window) {
-  // Hosts end their savers with SIGTERM; nothing is left to save, so the end is immediate.
-  std::signal(SIGTERM, [](int) { std::_Exit(0); });
   if (window == 0) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr) {

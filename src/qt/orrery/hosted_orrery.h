@@ -1,7 +1,8 @@
 // The full-screen orrery drawn into another program's window, as xscreensaver runs its hacks: in
 // the window it names, in the root window, or in any window given by id. The scene is laid out
 // for the window's whole size and again whenever that changes; input never ends it (the host
-// ends the process), and the cursor, title and single-instance rules of "/s" do not apply.
+// ends the process with a signal, and the window then gets its own background back), and the
+// cursor, title and single-instance rules of "/s" do not apply.
 //
 // Implements: X11 only, drawing with XPutImage onto a window of the display's default visual.
 #pragma once
@@ -35,6 +36,8 @@ class HostedOrrery final : public QObject, private OrreryHost {
   // Follows what the host did to the window: gone, resized or exposed.
   void ReadWindowEvents();
   void Blit(const QRegion& region);
+  // Ends the program on the host's signal, leaving the window as it found it.
+  void EndOnSignal();
 
   // The scene never sees the pointer move: the host, not input, ends a hosted saver.
   CursorPoint CursorPosition() override { return {}; }

@@ -11,7 +11,11 @@
 namespace quorvane {
 
 PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen) {
-  const ScreenMetrics device = InDevicePixels(screen);
+  return MakeOrreryCanvas(screen, PrimaryPixelRatio());
+}
+
+PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen, double devicePixelRatio) {
+  const ScreenMetrics device = InDevicePixels(screen, devicePixelRatio);
   // Glyphs at the device's resolution: the text keeps its size in the scene's pixels.
   return PixelCanvas(device.PixelsX(device.Width), device.PixelsY(device.Height),
                      device.TwipsPerPixelX, device.TwipsPerPixelY, kBlack,

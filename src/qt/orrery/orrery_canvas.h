@@ -10,5 +10,7 @@ namespace quorvane {
 // A canvas over the area the scene lays out in `screen` (logical pixels), one canvas pixel per
 // device pixel of the primary screen. Needs the application object.
 PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen);
+// The same for a surface of `devicePixelRatio` device pixels per logical pixel.
+PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen, double devicePixelRatio);
 
 }  // namespace quorvane

@@ -1,14 +1,29 @@
 #include "qt/platform/fonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace quorvane {
 
 void InstallFontSubstitutions() {
-  QFont::insertSubstitutions(QString::fromLatin1(kUiGothic),
-                             {"Noto Sans CJK JP", "IPAGothic", "VL Gothic"});
+  // The Gothic faces of the Japanese font packages the program's package may pull in.
+  QFont::insertSubstitutions(
+      QString::fromLatin1(kUiGothic),
+      {"Noto Sans CJK JP", "IPAexGothic", "IPAGothic", "VL Gothic", "TakaoGothic"});
   QFont::insertSubstitutions(QString::fromLatin1(kTimesNewRoman),
                              {"Liberation Serif", "DejaVu Serif", "Noto Serif"});
+}
+
+QFont FontFittingWidth(const QFont& font, const QString& text, int width,
+                       const QPaintDevice* device) {
+  constexpr double kStep = 0.25;  // points
+  constexpr double kSmallest = 6.0;
+  QFont fitting = font;
+  while (QFontMetricsF(fitting, device).horizontalAdvance(text) > width &&
+         fitting.pointSizeF() - kStep >= kSmallest) {
+    fitting.setPointSizeF(fitting.pointSizeF() - kStep);
+  }
+  return fitting;
 }
 
 QFont MakeFont(std::string_view family, double pointSize, QFont::Weight weight) {

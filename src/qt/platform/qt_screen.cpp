@@ -20,14 +20,10 @@ ScreenMetrics PrimaryScreenMetrics() {
   return metrics;
 }
 
-namespace {
-
 qreal PrimaryPixelRatio() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->devicePixelRatio() : 1;
 }
-
-}  // namespace
 
 ScreenMetrics InDevicePixels(const ScreenMetrics& metrics) {
   return InDevicePixels(metrics, PrimaryPixelRatio());

@@ -17,7 +17,7 @@
 
 namespace quorvane {
 
-class QtSystemServices final : public SystemServices {
+class QtSystemServices : public SystemServices {
  public:
   bool TopLevelWindowExists(std::string_view title) override;
   std::string ExecutableFolder() override;

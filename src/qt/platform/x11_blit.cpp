@@ -143,6 +143,14 @@ void X11Blitter::Blit(WId window, const PixelCanvas& canvas, const std::vector<P
   XFlush(display_);
 }
 
+void X11Blitter::Restore(WId window) {
+  if (display_ == nullptr) {
+    return;
+  }
+  XClearArea(display_, window, 0, 0, 0, 0, True);
+  XSync(display_, False);
+}
+
 void X11Blitter::Blit(WId window, const PixelCanvas& canvas, const QRegion& region) {
   std::vector<PixelRect> rects;
   for (const QRect& rect : region) {

@@ -32,6 +32,10 @@ class X11Blitter {
   void Blit(WId window, const PixelCanvas& canvas, const std::vector<PixelRect>& rects);
   void Blit(WId window, const PixelCanvas& canvas, const QRegion& region);
 
+  // Paints the whole window with its own background again, as it was before anything was put
+  // there, and asks its owner to redraw it; returns once the server has done so.
+  void Restore(WId window);
+
  private:
   // Adds server pixel values for palette entries added since the last call.
   void ExtendTable(const std::vector<Color>& palette);

@@ -215,6 +215,10 @@ void frmConfig::SetCaption(ControlId control, std::string_view caption) {
     label->setText(text);
     if (ConfigControl(control).autoSize) {
       label->adjustSize();
+    } else {
+      // A fixed label, the footer, keeps its size: its text shrinks rather than be clipped.
+      label->setFont(FontFittingWidth(FromControlFont(ConfigControl(control).font), text,
+                                      label->contentsRect().width(), label));
     }
   } else if (auto* button = qobject_cast<QAbstractButton*>(Control(control))) {
     button->setText(text);

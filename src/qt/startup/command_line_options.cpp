@@ -32,6 +32,32 @@ CommandLineOptions Failure(const QString& error) {
   return options;
 }
 
+// The first argument that names one of the options `names` (without dashes), as it was typed:
+// "-focus" or "--focus", without a value given with "=".
+QString TypedOption(const QStringList& arguments, const QStringList& names) {
+  for (const QString& argument : arguments) {
+    if (!argument.startsWith(QLatin1Char('-'))) {
+      continue;
+    }
+    const QString typed = argument.section(QLatin1Char('='), 0, 0);
+    const qsizetype dashes = typed.startsWith(QStringLiteral("--")) ? 2 : 1;
+    if (names.contains(typed.mid(dashes))) {
+      return typed;
+    }
+  }
+  return {};
+}
+
+// The parser's complaint, with an unknown option quoted as the user typed it.
+QString ParseError(const QCommandLineParser& parser, const QStringList& arguments) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (unknown.isEmpty()) {
+    return parser.errorText();
+  }
+  const QString typed = TypedOption(arguments, {unknown.front()});
+  return QStringLiteral("Unknown option '%1'").arg(typed.isEmpty() ? unknown.front() : typed);
+}
+
 // Reads the values of the settings options into `options`; an error text when one is wrong.
 QString ReadSettingsOptions(const QCommandLineParser& parser, const Options& known,
                             CommandLineOptions& options) {
@@ -71,10 +97,8 @@ QString ReadSettingsOptions(const QCommandLineParser& parser, const Options& kno
 QString ReadHost(const QCommandLineParser& parser, const Options& known,
                  const std::optional<QString>& saverWindow, CommandLineOptions& options) {
   const bool root = parser.isSet(known.root);
+  // Hosts may pass both, as xscreensaver's settings preview does: the named window wins.
   const bool window = parser.isSet(known.windowId);
-  if (root && window) {
-    return QStringLiteral("--root and --window-id exclude each other");
-  }
   if (!root && !window) {
     return {};
   }
@@ -100,15 +124,13 @@ QString ReadHost(const QCommandLineParser& parser, const Options& known,
 
 CommandLineOptions ReadCommandLine(const QStringList& arguments,
                                    const std::optional<QString>& saverWindow) {
-  // The host's own switches keep the core's reading, whatever follows them.
-  if (arguments.isEmpty() || arguments.front().startsWith(QLatin1Char('/'))) {
-    std::vector<std::string> texts;
-    for (const QString& argument : arguments) {
-      texts.push_back(argument.toStdString());
-    }
-    CommandLineOptions options;
-    options.argumentText = ArgumentText(texts);
-    return options;
+  // The handle after a host's "/p" is the core's to read, even where it looks like an option
+  // ("-7"); everything else may carry options, so that "/s --focus 9" is read as typed.
+  QStringList optionArguments = arguments;
+  std::optional<QString> previewHandle;
+  if (arguments.size() >= 2 &&
+      arguments.front().compare(QStringLiteral("/p"), Qt::CaseInsensitive) == 0) {
+    previewHandle = optionArguments.takeAt(1);
   }
 
   const Options known;
@@ -117,8 +139,8 @@ CommandLineOptions ReadCommandLine(const QStringList& arguments,
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({known.help, known.version, known.root, known.windowId, known.focus, known.zoom,
                      known.orbits, known.noOrbits, known.language});
-  if (!parser.parse(QStringList{QStringLiteral("quorvane")} + arguments)) {
-    return Failure(parser.errorText());
+  if (!parser.parse(QStringList{QStringLiteral("quorvane")} + optionArguments)) {
+    return Failure(ParseError(parser, optionArguments));
   }
   CommandLineOptions options;
   if (parser.isSet(known.help)) {
@@ -138,8 +160,23 @@ CommandLineOptions ReadCommandLine(const QStringList& arguments,
   std::vector<std::string> texts;
   for (const QString& argument : parser.positionalArguments()) {
     texts.push_back(argument.toStdString());
+    if (previewHandle && texts.size() == 1) {
+      texts.push_back(previewHandle->toStdString());
+    }
   }
   options.argumentText = ArgumentText(texts);
+
+  // Only the full-screen orrery takes settings: the dialog edits the saved ones and the preview
+  // shows none. Saying so beats starting without them.
+  const bool settingsGiven = options.focus || options.zoom || options.orbits || options.language;
+  if (settingsGiven && !options.hosted &&
+      DecideStart(options.argumentText).mode != StartMode::FullScreen) {
+    return Failure(
+        TypedOption(optionArguments,
+                    {QStringLiteral("focus"), QStringLiteral("zoom"), QStringLiteral("orbits"),
+                     QStringLiteral("no-orbits"), QStringLiteral("language")}) +
+        QStringLiteral(" applies to /s, --root and --window-id only"));
+  }
   return options;
 }
 
@@ -159,7 +196,7 @@ void ApplyOptions(const CommandLineOptions& options, Settings& settings) {
 }
 
 std::string UsageText() {
-  return "Usage: quorvane [/s | /c | /p <id>]\n"
+  return "Usage: quorvane [/s [settings] | /c | /p <id>]\n"
          "       quorvane --root | --window-id <id> [settings]\n"
          "An orrery screen saver: the Sun and nine planets on their orbits.\n"
          "\n"
@@ -168,16 +205,26 @@ std::string UsageText() {
          "  /c                 the settings dialog (also with no arguments)\n"
          "  /p <id>            the miniature preview inside the X window <id>\n"
          "  --root, -root      draw into $XSCREENSAVER_WINDOW, or into the root window when it\n"
-         "                     is not set, as xscreensaver runs its hacks\n"
-         "  --window-id <id>   draw into the X window <id>\n"
+         "                     is not set, as xscreensaver runs its hacks; SIGTERM ends it\n"
+         "  --window-id <id>   draw into the X window <id>; beside --root, the window wins\n"
          "  -h, --help         this text\n"
          "  --version          the version\n"
          "\n"
-         "Settings for --root and --window-id (default: those saved by the dialog):\n"
+         "Settings for /s, --root and --window-id (default: those saved by the dialog):\n"
          "  --focus <n>        1 Mercury ... 9 Pluto; 10 automatic change outwards, 11 inwards\n"
          "  --zoom <x>         magnification of the planets' diameters, 1 to 50\n"
          "  --orbits, --no-orbits   draw the orbit circles or not\n"
          "  --language <ja|en> Japanese or English labels\n"
+         "\n"
+         "As the screen saver:\n"
+         "  xscreensaver       add this line to the programs: list in ~/.xscreensaver:\n"
+         "                       quorvane --root \\n\\\n"
+         "  xautolock          xautolock -time 10 -locker 'quorvane /s'\n"
+         "  xss-lock           xset s 600; xss-lock -- quorvane /s\n"
+         "  swayidle (Wayland) swayidle -w timeout 600 'quorvane /s'\n"
+         "\n"
+         "Exit status: 0 when done, also when another instance is running and this one ends\n"
+         "at once; 1 when there is no display to open; 2 for a wrong option or value.\n"
          "\n"
          "Window ids are decimal or hexadecimal with 0x (0x1a00007). Settings are kept in\n"
          "$XDG_CONFIG_HOME/Quorvane/Quorvane.ini.\n";

@@ -1,6 +1,7 @@
 // The command line of a Linux saver: the host conventions of xscreensaver (--root, --window-id
 // and the settings its dialog may pass), --help and --version, read with QCommandLineParser
-// beside the Windows-style "/s", "/c", "/p <id>" whose reading stays with the core.
+// beside the Windows-style "/s", "/c", "/p <id>", whose mode and handle the core reads. The
+// settings go with every full-screen orrery (/s, --root, --window-id) and with nothing else.
 #pragma once
 
 #include <QStringList>
@@ -14,7 +15,7 @@ namespace quorvane {
 struct CommandLineOptions {
   enum class Action { Start, PrintHelp, PrintVersion, Fail };
   Action action = Action::Start;
-  std::string error;         // for Fail: what was wrong, one line
+  std::string error;         // for Fail: what was wrong, one line, options quoted as typed
   std::string argumentText;  // the Windows-style part, for DecideStart
 
   // Draw into another program's window rather than into windows of our own: the root window
