@@ -68,19 +68,19 @@ InkBox CaptionInk(HWND window, int margin) {
   return ink;
 }
 
+// EnumChildWindows' callback: adds the window to the list.
+BOOL CALLBACK AddWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
 // The caption of each label, option and button of the dialog against the same caption drawn in
 // the same kind of control with room to spare: clipped when its ink is smaller.
 void ExpectNoCaptionClipped(HWND dialog) {
   // The focus in the list: a focus rectangle around a caption is not part of it.
   SetFocus(FindWindowExW(dialog, nullptr, L"ComboBox", nullptr));
   std::vector<HWND> controls;
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&controls));
+  EnumChildWindows(dialog, &AddWindow, reinterpret_cast<LPARAM>(&controls));
   int checked = 0;
   for (HWND control : controls) {
     wchar_t kind[32] = {};
