@@ -1,7 +1,8 @@
 // The command line on arbitrary arguments (one per line of input): ArgumentText joins them, and
 // DecideStart picks the window from the first two characters and, for the preview, reads the
-// handle as X shows window ids ("0x" and hexadecimal digits) or as strtod reads a decimal number,
-// rounded half to even, never yielding a handle that does not fit.
+// handle after "/p:" or the first blank as X shows window ids ("0x" and hexadecimal digits) or as
+// strtod reads a decimal number, rounded half to even, never yielding a handle that does not fit;
+// a negative handle or one that is no number ends the start.
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -58,12 +59,49 @@ std::optional<double> HexReading(std::string_view text) {
   return value;
 }
 
-void CheckPreviewHandle(std::string_view text, const quorvane::StartDecision& decision) {
+// The text naming the pane: after "/p:", else after the first blank, else the whole text unless
+// that is the selector alone.
+std::string_view PaneText(std::string_view text) {
+  if (text.size() > 2 && text[2] == ':') {
+    return text.substr(3);
+  }
   const auto blank = text.find(' ');
-  const std::string_view handleText =
-      blank == std::string_view::npos ? text : text.substr(blank + 1);
-  const double value = HexReading(handleText).value_or(quorvane::fuzz::StrtodReading(handleText));
+  if (blank != std::string_view::npos) {
+    return text.substr(blank + 1);
+  }
+  return text.size() > 2 ? text : std::string_view();
+}
+
+// After blanks and a sign, a digit or a point and a digit.
+bool StartsWithNumber(std::string_view text) {
+  const auto start = text.find_first_not_of(' ');
+  text.remove_prefix(start == std::string_view::npos ? text.size() : start);
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    text.remove_prefix(1);
+  }
+  const auto digit = [&](std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+  };
+  return digit(0) || (!text.empty() && text[0] == '.' && digit(1));
+}
+
+void CheckPreviewHandle(std::string_view text, const quorvane::StartDecision& decision) {
+  using quorvane::StartMode;
+  const std::string_view paneText = PaneText(text);
+  if (paneText.find_first_not_of(' ') == std::string_view::npos) {
+    QUORVANE_FUZZ_CHECK(decision.mode == StartMode::Preview && decision.parentHandle == 0 &&
+                        !decision.handleOverflow);
+    return;
+  }
+  const double value = HexReading(paneText).value_or(quorvane::fuzz::StrtodReading(paneText));
   const bool fits = value >= -2147483648.5 && value < 2147483647.5;
+  // A handle that names no window (no number, or a negative one) ends the start.
+  if (!StartsWithNumber(paneText) || (fits && std::nearbyint(value) < 0)) {
+    QUORVANE_FUZZ_CHECK(decision.mode == StartMode::None && decision.parentHandle == 0 &&
+                        !decision.handleOverflow);
+    return;
+  }
+  QUORVANE_FUZZ_CHECK(decision.mode == StartMode::Preview);
   QUORVANE_FUZZ_CHECK(decision.handleOverflow == !fits);
   if (decision.handleOverflow) {
     QUORVANE_FUZZ_CHECK(decision.parentHandle == 0);
@@ -92,10 +130,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              : lower(1) == 'c' ? StartMode::Settings
                              : lower(1) == 'p' ? StartMode::Preview
                                                : StartMode::None;
-  QUORVANE_FUZZ_CHECK(decision.mode == expected);
-  if (decision.mode == StartMode::Preview) {
+  if (expected == StartMode::Preview) {
     CheckPreviewHandle(text, decision);
   } else {
+    QUORVANE_FUZZ_CHECK(decision.mode == expected);
     QUORVANE_FUZZ_CHECK(decision.parentHandle == 0 && !decision.handleOverflow);
   }
   return 0;

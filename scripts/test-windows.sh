@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-missing.sh cmake make libgtest-dev \
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
-  wine64 wine fonts-wine xvfb x11-utils xdotool imagemagick fonts-noto-cjk fonts-liberation
+  wine64 wine fonts-wine xvfb x11-utils xdotool imagemagick fonts-noto-cjk fonts-liberation locales
 
 # The DLLs Quorvane.scr may import: Windows' own and its C runtime.
 allowed_imports='^(kernel32|user32|gdi32|advapi32|shell32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\.dll$'

@@ -10,7 +10,6 @@
 #include "core/startup/start_up.h"
 #include "win32/orrery/frm_main.h"
 #include "win32/platform/wide_text.h"
-#include "win32/platform/win32_screen.h"
 #include "win32/platform/win32_system_services.h"
 #include "win32/preview/frm_prev.h"
 #include "win32/settings_dialog/frm_config.h"
@@ -57,7 +56,7 @@ int RunMessageLoop() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Lives as long as the process: it holds the instance lock and the settings store.
   Win32SystemServices services;
-  const std::string argumentText = HostArgumentText(CommandLineArgumentText());
+  const std::string argumentText = CommandLineArgumentText();
   StartPlan plan = StartUp(argumentText, services);
   if (!plan.message.empty()) {
     // A GUI program has no console to write to.
@@ -65,7 +64,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   switch (plan.mode) {
     case StartMode::FullScreen: {
-      frmMain form(plan.modPublic, PrimaryScreenMetrics());
+      frmMain form(plan.modPublic);
       form.Show();
       return RunMessageLoop();
     }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# /c under Wine: Return saves the defaults to the registry and ends; a magnification out of range
-# shows the message and writes nothing.
+# /c under Wine: Return saves the defaults to the registry and ends, in the language of the
+# system's country; a magnification out of range shows the message and writes nothing.
 source "$(dirname "$0")/wine_lib.sh" "$1"
 export LANG=en_US.UTF-8
 
@@ -16,6 +16,15 @@ for expected in CenterId=4 Language=2 Zoom=5.0 Orbit=False; do
   wait_until 10 config_is "${expected%%=*}" "${expected#*=}" ||
     fail "${expected%%=*} is '$(config_value "${expected%%=*}")', not ${expected#*=}"
 done
+
+# A first start on a Japanese system opens in Japanese, which OK then stores.
+clear_store
+japanese start_scr /c
+wait_until 20 window_shown '^Quorvane.' || fail "no dialog on a Japanese system"
+xdotool key Return
+wait_exit "$QV_PID"
+wait_until 10 config_is Language 1 ||
+  fail "a first start on a Japanese system stored Language '$(config_value Language)'"
 
 clear_store
 wine reg add "$QV_CONFIG_KEY" /v Zoom /d 100 /f >/dev/null
@@ -35,4 +44,4 @@ xdotool key Escape
 wait_exit "$QV_PID"
 [ "$(config_value Zoom)" = 100 ] && [ -z "$(config_value CenterId)" ] ||
   fail "a rejected OK wrote to the store"
-echo "PASS: OK saves the defaults; a bad magnification is refused and nothing is written"
+echo "PASS: OK saves the defaults, in the system's language; a bad magnification is refused and nothing is written"

@@ -11,23 +11,13 @@
 #include <cstdio>
 #include <string>
 
+#include "stand_in_host.h"
+
 namespace {
 
+using quorvane::testing::PumpMessages;
+
 constexpr DWORD kHangBound = 10000;  // ms: a preview still running then has hung
-
-std::wstring ProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
-
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    DispatchMessageW(&message);
-  }
-}
 
 }  // namespace
 
@@ -45,15 +35,12 @@ int main(int argc, char** argv) {
   if (gone) {
     DestroyWindow(pane);
   }
-  std::wstring commandLine = L"\"" + ProgramFolder() + L"Quorvane.scr\" ";
+  std::wstring commandLine;
   for (const char* c = arguments; *c != '\0'; ++c) {
     commandLine += static_cast<wchar_t>(*c);
   }
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!quorvane::testing::StartQuorvane(commandLine, process)) {
     std::fprintf(stderr, "cannot start Quorvane.scr\n");
     return 2;
   }

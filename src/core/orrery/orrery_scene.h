@@ -26,7 +26,7 @@ struct Orbiter {
 class OrreryHost {
  public:
   virtual ~OrreryHost() = default;
-  // The cursor position in screen pixels.
+  // The cursor position in the scene's pixels: the screen's logical pixels above 100 %.
   virtual CursorPoint CursorPosition() = 0;
   // Ends the program at once; in the real window this does not return.
   virtual void EndProgram() = 0;
@@ -43,6 +43,10 @@ class OrreryScene {
   // The window's load: lays out and draws the first picture, records the cursor, starts the frame
   // timer and marks the screen saver active. Runs before the window is first shown.
   void Load();
+  // Before the window first appears, after Load: the first two frames, so that the first
+  // picture shown is complete. The canvas starts with its fill transparent, so the Sun and the
+  // planets are filled only from the second frame on; the timer's ticks go on from the third.
+  void DrawFirstFrames();
   // One frame timer tick: the focus step in the automatic modes, then the frame.
   void Tick();
   // The window closed by the system rather than by input: the screen saver is no longer active.

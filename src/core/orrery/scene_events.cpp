@@ -14,6 +14,11 @@ void OrreryScene::Load() {
   host_.SetScreenSaverActive(true);
 }
 
+void OrreryScene::DrawFirstFrames() {
+  Tick();
+  Tick();
+}
+
 // A focus change and the frame run in the same tick, so the cleared screen is redrawn at once.
 void OrreryScene::Tick() {
   if (modPublic_.settings.AutoChange != 0) {

@@ -84,6 +84,15 @@ void ConfigController::optLanguage_Click() {
   FillFocusList();
 }
 
+void ConfigController::Label_AccessKey(ControlId label) {
+  ControlId target = AccessKeyTarget(label);
+  if (ConfigControl(target).kind == ControlKind::OptionButton) {
+    const auto group = OptionGroup(target);
+    target = view_.IsChecked(group[1]) ? group[1] : group[0];
+  }
+  view_.MoveFocus(target);
+}
+
 bool ConfigController::CheckZoom() {
   if (ZoomTextAcceptable(view_.ZoomText(), locale_)) {
     return true;

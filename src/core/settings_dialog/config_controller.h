@@ -23,6 +23,9 @@ class ConfigController {
   void Form_Load();
   // A click on either language option.
   void optLanguage_Click();
+  // A label's access key: the focus moves into the row the label names, in a row of options to
+  // the selected one, as Tab enters it.
+  void Label_AccessKey(ControlId label);
   // Asked whenever the focus is about to leave txtZoom: false keeps it there, after the user
   // has seen why.
   bool CheckZoom();

@@ -1,5 +1,7 @@
 #include "core/settings_dialog/control_table.h"
 
+#include <algorithm>
+
 namespace quorvane {
 
 namespace {
@@ -57,6 +59,19 @@ const std::array<ControlEntry, kControlCount>& ConfigControls() {
 
 const ControlEntry& ConfigControl(ControlId id) {
   return kControls[static_cast<std::size_t>(id)];
+}
+
+ControlId AccessKeyTarget(ControlId label) {
+  const auto next = std::find_if(
+      kControls.begin() + static_cast<std::ptrdiff_t>(label) + 1, kControls.end(),
+      [](const ControlEntry& entry) { return entry.kind != Label && entry.kind != Frame; });
+  return next != kControls.end() ? next->id : label;
+}
+
+std::array<ControlId, 2> OptionGroup(ControlId option) {
+  const Container frame = ConfigControl(option).container;
+  return frame == Container::Frame1 ? std::array{optLanguage0, optLanguage1}
+                                    : std::array{optOrbit0, optOrbit1};
 }
 
 }  // namespace quorvane

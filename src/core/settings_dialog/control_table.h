@@ -77,4 +77,11 @@ const std::array<ControlEntry, kControlCount>& ConfigControls();
 
 const ControlEntry& ConfigControl(ControlId id);
 
+// The control a label's access key leads into: the next control in the focus order that takes
+// the focus.
+ControlId AccessKeyTarget(ControlId label);
+
+// The two option buttons of the option's frame, in focus order.
+std::array<ControlId, 2> OptionGroup(ControlId option);
+
 }  // namespace quorvane

@@ -70,15 +70,61 @@ std::optional<std::uint32_t> ReadWindowId(std::string_view text) {
   return value;
 }
 
-StartDecision ReadPreviewHandle(std::string_view argumentText) {
+namespace {
+
+// True when the text starts with the selector followed by a colon.
+bool HasColonForm(std::string_view argumentText, std::string_view selector) {
+  return argumentText.size() > 2 && argumentText[2] == ':' &&
+         ModeSelector(argumentText) == selector;
+}
+
+// The text that names the preview's pane; "/p" on its own names none.
+std::string_view PaneText(std::string_view argumentText) {
+  if (HasColonForm(argumentText, "/p")) {
+    return argumentText.substr(3);
+  }
   const auto blank = argumentText.find(' ');
-  const std::string_view handleText =
-      blank == std::string_view::npos ? argumentText : argumentText.substr(blank + 1);
+  if (blank != std::string_view::npos) {
+    return argumentText.substr(blank + 1);
+  }
+  return argumentText.size() > 2 ? argumentText : std::string_view();
+}
+
+// True when a number starts the text after its blanks: an optional sign, then a digit or a point
+// and a digit.
+bool StartsWithNumber(std::string_view text) {
+  const auto start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) {
+    return false;
+  }
+  text.remove_prefix(start);
+  if (text.starts_with('+') || text.starts_with('-')) {
+    text.remove_prefix(1);
+  }
+  const auto digit = [&text](std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+  };
+  return digit(0) || (text.starts_with('.') && digit(1));
+}
+
+}  // namespace
+
+StartDecision ReadPreviewHandle(std::string_view argumentText) {
+  const std::string_view paneText = PaneText(argumentText);
   StartDecision decision{StartMode::Preview};
-  if (const auto handle = LeadingHandle(handleText)) {
-    decision.parentHandle = *handle;
-  } else {
+  if (paneText.find_first_not_of(' ') == std::string_view::npos) {
+    return decision;  // no pane: a preview of its own
+  }
+  if (!StartsWithNumber(paneText)) {
+    return {StartMode::None};
+  }
+  const auto handle = LeadingHandle(paneText);
+  if (!handle) {
     decision.handleOverflow = true;
+  } else if (*handle < 0) {
+    return {StartMode::None};
+  } else {
+    decision.parentHandle = *handle;
   }
   return decision;
 }
@@ -95,25 +141,6 @@ StartDecision DecideStart(std::string_view argumentText) {
     return ReadPreviewHandle(argumentText);
   }
   return {StartMode::None};
-}
-
-namespace {
-
-// True when the text starts with the selector followed by a colon.
-bool HasColonForm(std::string_view argumentText, std::string_view selector) {
-  return argumentText.size() > 2 && argumentText[2] == ':' &&
-         ModeSelector(argumentText) == selector;
-}
-
-}  // namespace
-
-std::string HostArgumentText(std::string_view argumentText) {
-  if (!HasColonForm(argumentText, "/p")) {
-    return std::string(argumentText);
-  }
-  std::string text(argumentText);
-  text[2] = ' ';
-  return text;
 }
 
 std::int32_t DialogOwnerHandle(std::string_view argumentText) {

@@ -23,8 +23,10 @@ std::string ArgumentText(const std::vector<std::string>& arguments);
 // The first two characters of the argument text ("/c" when it is empty), in lower case.
 std::string ModeSelector(std::string_view argumentText);
 
-// The preview's parent handle: the number after the first blank, or at the start of the whole
-// text when there is no blank; decimal, or hexadecimal after "0x" as X shows window ids.
+// The preview's pane: the number after "/p:" as the Windows host writes it, else after the first
+// blank, else at the start of the whole text; decimal, or hexadecimal after "0x" as X shows window
+// ids. No handle at all, or 0, leaves the preview without a pane; a negative handle or text that
+// is no number names no window, and the start ends at once (mode None).
 StartDecision ReadPreviewHandle(std::string_view argumentText);
 
 // A window id given on its own, as hosts pass it: the whole text is a decimal number or "0x" and
@@ -33,10 +35,6 @@ std::optional<std::uint32_t> ReadWindowId(std::string_view text);
 
 // Which window to show for the argument text.
 StartDecision DecideStart(std::string_view argumentText);
-
-// The Windows screen-saver host also writes the preview's handle after a colon: "/p:1234" becomes
-// "/p 1234"; every other text is returned as it is.
-std::string HostArgumentText(std::string_view argumentText);
 
 // The window the Windows host names in "/c:1234" as the settings dialog's owner; 0 when the text
 // names none.

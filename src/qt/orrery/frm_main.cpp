@@ -123,11 +123,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 void frmMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!drewFirstFrames_) {
-    // The Sun is filled from the second frame on: both frames are drawn before the window
-    // first appears, so its first picture is complete; the ticks then go on from the third.
     drewFirstFrames_ = true;
-    scene_.Tick();
-    scene_.Tick();
+    scene_.DrawFirstFrames();
     if (Timer1->isActive()) {
       Timer1->start();
     }

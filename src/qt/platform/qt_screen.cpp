@@ -29,13 +29,6 @@ ScreenMetrics InDevicePixels(const ScreenMetrics& metrics) {
   return InDevicePixels(metrics, PrimaryPixelRatio());
 }
 
-ScreenMetrics InDevicePixels(const ScreenMetrics& metrics, double ratio) {
-  ScreenMetrics device = metrics;
-  device.TwipsPerPixelX /= static_cast<float>(ratio);
-  device.TwipsPerPixelY /= static_cast<float>(ratio);
-  return device;
-}
-
 ScreenMetrics AreaMetrics(QSize devicePixels) {
   ScreenMetrics metrics = PrimaryScreenMetrics();
   const auto ratio = static_cast<float>(PrimaryPixelRatio());

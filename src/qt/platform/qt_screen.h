@@ -15,9 +15,8 @@ ScreenMetrics PrimaryScreenMetrics();
 // The same area in the primary screen's device pixels: as many twips, in smaller pixels above
 // 100 %. A canvas of these metrics paints every device pixel while the scene, laid out in the
 // screen's logical pixels, keeps the proportions it has at 100 %.
+// The same at `ratio` device pixels per logical pixel is the core's InDevicePixels.
 ScreenMetrics InDevicePixels(const ScreenMetrics& metrics);
-// The same at `ratio` device pixels per logical pixel.
-ScreenMetrics InDevicePixels(const ScreenMetrics& metrics, double ratio);
 
 // The primary screen's device pixels per logical pixel; 1 without a screen.
 qreal PrimaryPixelRatio();

@@ -1,5 +1,5 @@
-// Shows the preview and attaches it to the host's window. A parent of 0, a negative one or an
-// input-only window leaves the preview a top-level window at the screen's top-left. A parent that
+// Shows the preview and attaches it to the host's window. A parent of 0 or an input-only window
+// leaves the preview a top-level window at the screen's top-left. A parent that
 // is gone before the preview is in it ends the program, as does its going later: the host
 // destroys the pane, or its owner exits.
 #include <QSocketNotifier>

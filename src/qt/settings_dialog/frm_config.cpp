@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "core/settings_dialog/caption_fit.h"
+#include "core/settings_dialog/dialog_placement.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_screen.h"
 #include "qt/platform/qt_system_services.h"
@@ -135,25 +137,22 @@ QWidget* frmConfig::CreateControl(const ControlEntry& entry) {
 }
 
 void frmConfig::SetBuddies() {
-  // A label's access key leads to the next control in the focus order; in a row of options, to
-  // the one that is selected, as Tab does.
-  const auto& controls = ConfigControls();
-  for (auto entry = controls.begin(); entry != controls.end(); ++entry) {
-    if (entry->kind != ControlKind::Label) {
+  // A label's access key leads into its row; in a row of options, to the one that is selected,
+  // as Tab does.
+  for (const ControlEntry& entry : ConfigControls()) {
+    if (entry.kind != ControlKind::Label) {
       continue;
     }
-    const auto next = std::find_if(entry + 1, controls.end(), TakesFocus);
-    if (next == controls.end()) {
+    const ControlId next = AccessKeyTarget(entry.id);
+    if (next == entry.id) {
       continue;
     }
-    auto* label = Control<QLabel>(entry->id);
-    label->setBuddy(Control(next->id));
-    if (next->kind == ControlKind::OptionButton) {
+    auto* label = Control<QLabel>(entry.id);
+    label->setBuddy(Control(next));
+    if (ConfigControl(next).kind == ControlKind::OptionButton) {
       auto* group = new QButtonGroup(this);
-      for (const ControlEntry& option : controls) {
-        if (option.kind == ControlKind::OptionButton && option.container == next->container) {
-          group->addButton(Control<QRadioButton>(option.id));
-        }
+      for (const ControlId option : OptionGroup(next)) {
+        group->addButton(Control<QRadioButton>(option));
       }
       connect(group, &QButtonGroup::buttonToggled, this,
               [label, group](QAbstractButton* button, bool checked) {
@@ -223,8 +222,8 @@ void frmConfig::SetCaption(ControlId control, std::string_view caption) {
     }
   } else if (auto* button = qobject_cast<QAbstractButton*>(Control(control))) {
     button->setText(text);
-    if (auto* option = qobject_cast<QRadioButton*>(button)) {
-      FitOptionToCaption(option);
+    if (ConfigControl(control).kind == ControlKind::OptionButton) {
+      FitOptionToCaption(control);
     }
   }
   AlignRowLabels();
@@ -258,14 +257,16 @@ void frmConfig::AlignRowLabels() {
   }
 }
 
-void frmConfig::FitOptionToCaption(QRadioButton* option) {
+void frmConfig::FitOptionToCaption(ControlId id) {
   // The substitute fonts are wider than the ones the layout was drawn for: an option grows to
-  // its caption rather than clip it (its height around its middle), and its frame grows to
-  // hold it.
+  // its caption rather than clip it, and its frame grows to hold it.
+  auto* option = Control<QRadioButton>(id);
+  const ControlEntry& entry = ConfigControl(id);
+  const PixelRect table{metrics_.PixelsX(entry.left), metrics_.PixelsY(entry.top),
+                        metrics_.PixelsX(entry.width), metrics_.PixelsY(entry.height)};
   const QSize wanted = option->sizeHint();
-  const int height = std::max(option->height(), wanted.height());
-  option->setGeometry(option->x(), option->y() - (height - option->height()) / 2,
-                      std::max(option->width(), wanted.width()), height);
+  const PixelRect box = FitToCaption(entry, table, wanted.width(), wanted.height());
+  option->setGeometry(box.left, box.top, box.width, box.height);
   QWidget* frame = option->parentWidget();
   const QRect children = frame->childrenRect();
   frame->resize(std::max(frame->width(), children.right() + 1),
@@ -331,8 +332,9 @@ void frmConfig::reject() {
 
 void frmConfig::Centre(QSize outer) {
   const QRect desktop = screen()->availableGeometry();
-  move(desktop.x() + (desktop.width() - outer.width()) / 2,
-       desktop.y() + (desktop.height() - outer.height()) / 2);
+  const PixelRect workArea{desktop.x(), desktop.y(), desktop.width(), desktop.height()};
+  const PixelRect placed = PlaceDialog(outer.width(), outer.height(), workArea, workArea);
+  move(placed.left, placed.top);
 }
 
 void frmConfig::showEvent(QShowEvent* event) {

@@ -38,7 +38,7 @@ class frmConfig : public QDialog, private ConfigView {
   void SetBuddies();
   void SetTabOrder();
   void ConnectEvents();
-  void FitOptionToCaption(QRadioButton* option);
+  void FitOptionToCaption(ControlId option);
   // Puts each row label's text on the line of the control beside it.
   void AlignRowLabels();
   // Moves the window so that an outer size of `outer` (frame included) is centred on its screen.

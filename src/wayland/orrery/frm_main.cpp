@@ -16,16 +16,9 @@ namespace {
 
 constexpr char kCoverTitle[] = "Quorvane (cover)";
 
-// Logical pixels are 1/96 inch on Wayland: 15 twips.
-constexpr float kTwipsPerLogicalPixel = static_cast<float>(kTwipsPerInch / 96);
-
+// A surface's size is in logical pixels already: one of them to each of the scene's.
 ScreenMetrics LogicalMetrics(const OutputSurface& surface) {
-  ScreenMetrics metrics;
-  metrics.TwipsPerPixelX = kTwipsPerLogicalPixel;
-  metrics.TwipsPerPixelY = kTwipsPerLogicalPixel;
-  metrics.Width = static_cast<float>(surface.Width()) * kTwipsPerLogicalPixel;
-  metrics.Height = static_cast<float>(surface.Height()) * kTwipsPerLogicalPixel;
-  return metrics;
+  return LogicalScreen(surface.Width(), surface.Height(), 1);
 }
 
 }  // namespace
@@ -71,10 +64,7 @@ void frmMain::Form_Load() {
   OrreryHost& host = *this;
   scene_ = std::make_unique<OrreryScene>(modPublic_, *canvas_, screen_, host);
   scene_->Load();
-  // The Sun is filled from the second frame on: both frames are drawn before the picture is
-  // first shown, so it is complete; the ticks then go on from the third.
-  scene_->Tick();
-  scene_->Tick();
+  scene_->DrawFirstFrames();
   if (Timer1->isActive()) {
     Timer1->start();
   }

@@ -1,6 +1,8 @@
 #include "win32/orrery/frm_main.h"
 
+#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "core/platform/font_names.h"
 #include "core/platform/tick_interval.h"
@@ -19,11 +21,34 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuorvaneMain";
 constexpr UINT_PTR kTimer1 = 1;
 
-RECT VirtualScreen() {
-  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-          top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+// EnumDisplayMonitors' callback: adds the monitor's area to the list.
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM monitors) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetMonitorInfoW(monitor, &info)) {
+    const RECT& r = info.rcMonitor;
+    reinterpret_cast<std::vector<MonitorArea>*>(monitors)->push_back(
+        {{r.left, r.top, r.right - r.left, r.bottom - r.top},
+         (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+  }
+  return TRUE;
+}
+
+FullScreenLayout MonitorLayout() {
+  std::vector<MonitorArea> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) {
+    monitors.push_back(
+        {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, true});
+  }
+  return LayOutFullScreen(monitors);
+}
+
+PixelCanvas MakeCanvas(const ScreenMetrics& device) {
+  return PixelCanvas(device.PixelsX(device.Width), device.PixelsY(device.Height),
+                     device.TwipsPerPixelX, device.TwipsPerPixelY, kBlack,
+                     std::make_unique<GdiGlyphSource>(CreateUiFont(
+                         kUiGothic, 11.25, FW_BOLD, SHIFTJIS_CHARSET, device.TwipsPerPixelY)));
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
@@ -38,21 +63,19 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
 
 }  // namespace
 
-frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
-    : screen_(screen),
-      virtualScreen_(VirtualScreen()),
-      canvas_(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), screen.TwipsPerPixelX,
-              screen.TwipsPerPixelY, kBlack,
-              std::make_unique<GdiGlyphSource>(CreateUiFont(
-                  kUiGothic, 11.25, FW_BOLD, SHIFTJIS_CHARSET, screen.TwipsPerPixelY))),
+frmMain::frmMain(ModPublic& modPublic)
+    : pixelRatio_(PrimaryPixelRatio()),
+      layout_(MonitorLayout()),
+      screen_(LogicalScreen(layout_.orrery.width, layout_.orrery.height, pixelRatio_)),
+      canvas_(MakeCanvas(InDevicePixels(screen_, pixelRatio_))),
       scene_(modPublic, canvas_, screen_, *this) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   RegisterWindowClass(instance, &WindowProcedure<frmMain>);
   // A tool window stays out of the taskbar; topmost keeps it over every other window.
-  window_ = CreateWindowExW(
-      WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, Widen(MainTitle).c_str(), WS_POPUP,
-      virtualScreen_.left, virtualScreen_.top, virtualScreen_.right - virtualScreen_.left,
-      virtualScreen_.bottom - virtualScreen_.top, nullptr, nullptr, instance, this);
+  const PixelRect& area = layout_.window;
+  window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, Widen(MainTitle).c_str(),
+                            WS_POPUP, area.left, area.top, area.width, area.height, nullptr,
+                            nullptr, instance, this);
   Form_Load();
 }
 
@@ -65,13 +88,14 @@ void frmMain::Show() {
 
 void frmMain::Form_Load() {
   scene_.Load();
+  scene_.DrawFirstFrames();
   canvas_.TakeDirtyRegion();  // the first paint shows the whole canvas
 }
 
 void frmMain::Timer1_Timer() {
   scene_.Tick();
   HDC dc = GetDC(window_);
-  BlitCanvas(dc, canvas_, canvas_.TakeDirtyRegion(), -virtualScreen_.left, -virtualScreen_.top);
+  BlitCanvas(dc, canvas_, canvas_.TakeDirtyRegion(), layout_.orrery.left, layout_.orrery.top);
   ReleaseDC(window_, dc);
 }
 
@@ -82,21 +106,17 @@ void frmMain::Form_Unload() {
 void frmMain::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
-  // The primary monitor's top-left in the window; the other monitors stay black.
-  const int originX = -virtualScreen_.left;
-  const int originY = -virtualScreen_.top;
-  const RECT primary{originX, originY, originX + canvas_.Width(), originY + canvas_.Height()};
-  HRGN black = CreateRectRgnIndirect(&paint.rcPaint);
-  HRGN picture = CreateRectRgnIndirect(&primary);
-  CombineRgn(black, black, picture, RGN_DIFF);
-  FillRgn(dc, black, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DeleteObject(picture);
-  DeleteObject(black);
   const RECT& r = paint.rcPaint;
-  BlitCanvas(dc, canvas_,
-             {PixelRect::FromCorners(r.left - originX, r.top - originY, r.right - 1 - originX,
-                                     r.bottom - 1 - originY)},
-             originX, originY);
+  const PixelRect damaged = PixelRect::FromCorners(r.left, r.top, r.right - 1, r.bottom - 1);
+  for (const PixelRect& black : layout_.black) {
+    const PixelRect part = PixelRect::Intersected(black, damaged);
+    if (!part.IsEmpty()) {
+      const RECT fill{part.left, part.top, part.left + part.width, part.top + part.height};
+      FillRect(dc, &fill, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+  }
+  const PixelRect& orrery = layout_.orrery;
+  BlitCanvas(dc, canvas_, {damaged.Translated(-orrery.left, -orrery.top)}, orrery.left, orrery.top);
   EndPaint(window_, &paint);
 }
 
@@ -136,7 +156,10 @@ LRESULT frmMain::Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 CursorPoint frmMain::CursorPosition() {
-  return quorvane::CursorPosition();
+  // In logical pixels, as the scene measures a mouse movement at any scale.
+  const CursorPoint device = quorvane::CursorPosition();
+  return {static_cast<std::int32_t>(std::lround(device.x / pixelRatio_)),
+          static_cast<std::int32_t>(std::lround(device.y / pixelRatio_))};
 }
 
 void frmMain::EndProgram() {

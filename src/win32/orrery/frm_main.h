@@ -1,11 +1,13 @@
-// The full-screen window on Win32: a topmost popup over the whole virtual screen, the orrery on
-// the primary monitor and black on the others, no cursor. It owns the canvas and the scene, runs
-// the frame timer and ends the program on any key, any mouse button or (through the scene) a
-// mouse movement.
+// The full-screen window on Win32: a topmost popup over every monitor, the orrery on the primary
+// monitor and black on the others, no cursor. It owns the canvas and the scene, runs the frame
+// timer and ends the program on any key, any mouse button or (through the scene) a mouse
+// movement. Above 100 % the scene keeps its layout in logical pixels and the canvas paints every
+// device pixel.
 #pragma once
 
 #include <windows.h>
 
+#include "core/orrery/full_screen_layout.h"
 #include "core/orrery/orrery_scene.h"
 #include "core/platform/pixel_canvas.h"
 #include "core/startup/mod_public.h"
@@ -14,9 +16,9 @@ namespace quorvane {
 
 class frmMain final : private OrreryHost {
  public:
-  // Creates the window and runs Form_Load, so the first picture is on the canvas before the
-  // window is shown.
-  frmMain(ModPublic& modPublic, const ScreenMetrics& screen);
+  // Creates the window and runs Form_Load with the first two frames, so the first picture is
+  // complete on the canvas before the window is shown.
+  explicit frmMain(ModPublic& modPublic);
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
 
@@ -36,9 +38,10 @@ class frmMain final : private OrreryHost {
   void SetTimerEnabled(bool enabled) override;
   void SetScreenSaverActive(bool active) override;
 
-  const ScreenMetrics screen_;
-  RECT virtualScreen_;  // the window, in screen pixels
-  PixelCanvas canvas_;
+  const double pixelRatio_;  // device pixels per logical pixel
+  const FullScreenLayout layout_;
+  const ScreenMetrics screen_;  // the primary monitor in logical pixels
+  PixelCanvas canvas_;          // the primary monitor in device pixels
   OrreryScene scene_;
   HWND window_ = nullptr;
 };

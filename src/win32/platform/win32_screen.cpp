@@ -13,4 +13,11 @@ ScreenMetrics PrimaryScreenMetrics() {
   return metrics;
 }
 
+double PrimaryPixelRatio() {
+  HDC screen = GetDC(nullptr);
+  const double ratio = DevicePixelRatio(GetDeviceCaps(screen, LOGPIXELSY));
+  ReleaseDC(nullptr, screen);
+  return ratio;
+}
+
 }  // namespace quorvane

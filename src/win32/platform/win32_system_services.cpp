@@ -36,11 +36,15 @@ std::string Win32SystemServices::ExecutableFolder() {
 }
 
 std::string Win32SystemServices::SystemCountryName() {
-  wchar_t country[256] = {};
-  if (GetLocaleInfoEx(LOCALE_NAME_SYSTEM_DEFAULT, LOCALE_SENGCOUNTRY, country, 256) == 0) {
-    return {};
+  // The locale identifiers answer on every Windows and under Wine, where the system's locale name
+  // does not; the user's locale stands in when the system's gives no name.
+  for (const LCID locale : {LOCALE_SYSTEM_DEFAULT, LOCALE_USER_DEFAULT}) {
+    wchar_t country[256] = {};
+    if (GetLocaleInfoW(locale, LOCALE_SENGCOUNTRY, country, 256) > 0 && country[0] != L'\0') {
+      return Narrow(country);
+    }
   }
-  return Narrow(country);
+  return {};
 }
 
 std::optional<std::string> Win32SystemServices::EnvironmentVariable(std::string_view name) {

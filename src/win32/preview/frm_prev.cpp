@@ -77,12 +77,14 @@ void frmPrev::Timer1_Timer() {
 }
 
 RECT frmPrev::PixelCircle(const Shape& shape) const {
-  // Whole pixels, as the shape's box is placed on the screen; the circle stays round.
+  // Whole pixels, as the shape's box is placed on the screen; the circle stays round. Without a
+  // pen GDI fills an ellipse a pixel short of its box's right and bottom, so the box is one pixel
+  // larger than the circle: then what is repainted after a move is all that was filled.
   const float radius = shape.Diameter() / 2;
   const int left = screen_.PixelsX(shape.CenterX() - radius);
   const int top = screen_.PixelsY(shape.CenterY() - radius);
-  return {left, top, left + screen_.PixelsX(shape.Diameter()),
-          top + screen_.PixelsY(shape.Diameter())};
+  return {left, top, left + screen_.PixelsX(shape.Diameter()) + 1,
+          top + screen_.PixelsY(shape.Diameter()) + 1};
 }
 
 void frmPrev::Render(HDC dc) const {
@@ -92,8 +94,7 @@ void frmPrev::Render(HDC dc) const {
     const RECT circle = PixelCircle(*shape);
     HBRUSH brush = CreateSolidBrush(ToColorRef(shape->FillColor));
     HGDIOBJ oldBrush = SelectObject(dc, brush);
-    // Without a pen the ellipse's interior ends a pixel short: one more on the right and bottom.
-    Ellipse(dc, circle.left, circle.top, circle.right + 1, circle.bottom + 1);
+    Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
     SelectObject(dc, oldBrush);
     DeleteObject(brush);
   }

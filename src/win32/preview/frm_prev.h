@@ -33,6 +33,7 @@ class frmPrev final {
  private:
   void Form_Load();
   void Timer1_Timer();
+  // The box the shape's circle is filled in, on the window.
   RECT PixelCircle(const Shape& shape) const;
   void Paint();
 

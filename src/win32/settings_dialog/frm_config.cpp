@@ -2,8 +2,11 @@
 
 #include <imm.h>
 
+#include <algorithm>
 #include <cwctype>
 
+#include "core/settings_dialog/caption_fit.h"
+#include "core/settings_dialog/dialog_placement.h"
 #include "win32/platform/gdi_fonts.h"
 #include "win32/platform/wide_text.h"
 #include "win32/platform/win32_screen.h"
@@ -27,14 +30,6 @@ int CommandId(ControlId id) {
     default:
       return kFirstControlId + static_cast<int>(id);
   }
-}
-
-// The first and last option of the option's group.
-std::pair<ControlId, ControlId> OptionGroup(ControlId option) {
-  if (option == ControlId::optLanguage0 || option == ControlId::optLanguage1) {
-    return {ControlId::optLanguage0, ControlId::optLanguage1};
-  }
-  return {ControlId::optOrbit0, ControlId::optOrbit1};
 }
 
 // Japanese input off: typed characters go in directly as half-width ones. Loaded at run time, so
@@ -63,6 +58,51 @@ NumericLocale UserNumericLocale() {
     locale.groupSeparator = Narrow(group);
   }
   return locale;
+}
+
+PixelRect ToPixelRect(const RECT& r) {
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// The work area of the owner's monitor, or of the primary one without an owner.
+PixelRect OwnerWorkArea(HWND owner) {
+  const HMONITOR monitor = owner != nullptr ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                                            : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  }
+  return ToPixelRect(info.rcWork);
+}
+
+// What the dialog opens centred on: its owner, or the work area when it has none.
+PixelRect OwnerArea(HWND owner) {
+  RECT area{};
+  return owner != nullptr && GetWindowRect(owner, &area) ? ToPixelRect(area) : OwnerWorkArea(owner);
+}
+
+// The pixels the caption needs in the control's font, with an option's indicator and the gap
+// after it, and room for the focus rectangle.
+SIZE CaptionSize(HWND control, const std::wstring& text, bool option) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT extent{};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
+  SIZE needed{extent.right, extent.bottom};
+  if (option) {
+    // The indicator scales with the resolution; the gap is a digit's width, as the system's own
+    // drawing leaves about half of one.
+    const int indicator =
+        std::max(GetSystemMetrics(SM_CXMENUCHECK), MulDiv(13, GetDeviceCaps(dc, LOGPIXELSX), 96));
+    SIZE digit{};
+    GetTextExtentPoint32W(dc, L"0", 1, &digit);
+    needed.cx += indicator + digit.cx + 2;
+    needed.cy = std::max<LONG>(needed.cy, indicator) + 2;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return needed;
 }
 
 // The letter after the caption's "&", upper case; 0 when it has none.
@@ -100,14 +140,9 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store, HWND owne
   AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  RECT around{};
-  if (owner == nullptr || !GetWindowRect(owner, &around)) {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
-  }
+  const PixelRect box = PlaceDialog(width, height, OwnerArea(owner), OwnerWorkArea(owner));
   window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, Widen(kConfigTitle).c_str(), kStyle,
-                            (around.left + around.right - width) / 2,
-                            (around.top + around.bottom - height) / 2, width, height, owner,
-                            nullptr, instance, this);
+                            box.left, box.top, width, height, owner, nullptr, instance, this);
   CreateControls();
   controller_.Form_Load();
 }
@@ -128,7 +163,7 @@ void frmConfig::Show() {
   SetForegroundWindow(window_);
 }
 
-RECT frmConfig::PixelRect(const ControlEntry& entry) const {
+PixelRect frmConfig::ControlRect(const ControlEntry& entry) const {
   int left = entry.left;
   int top = entry.top;
   if (entry.container != Container::Dialog) {
@@ -137,9 +172,8 @@ RECT frmConfig::PixelRect(const ControlEntry& entry) const {
     left += frame.left;
     top += frame.top;
   }
-  const int x = screen_.PixelsX(left);
-  const int y = screen_.PixelsY(top);
-  return {x, y, x + screen_.PixelsX(entry.width), y + screen_.PixelsY(entry.height)};
+  return {screen_.PixelsX(left), screen_.PixelsY(top), screen_.PixelsX(entry.width),
+          screen_.PixelsY(entry.height)};
 }
 
 HFONT frmConfig::FontFor(const ControlFont& font) {
@@ -193,11 +227,11 @@ void frmConfig::CreateControls() {
     if (entry.index != 1) {
       style |= WS_GROUP;
     }
-    const RECT box = PixelRect(entry);
+    const PixelRect box = ControlRect(entry);
     HWND control = CreateWindowExW(
-        exStyle, windowClass, L"", style, box.left, box.top, box.right - box.left,
-        box.bottom - box.top + extraHeight, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(entry.id))), instance, nullptr);
+        exStyle, windowClass, L"", style, box.left, box.top, box.width, box.height + extraHeight,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(entry.id))), instance,
+        nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
     controls_[static_cast<std::size_t>(entry.id)] = control;
   }
@@ -208,7 +242,25 @@ bool frmConfig::PreTranslate(MSG& message) {
   if (LeavesZoom(message) && !controller_.CheckZoom()) {
     return true;  // the focus stays, and the click or key that would have moved it is dropped
   }
+  // A label's access key: IsDialogMessageW would leave it unanswered, as this is no dialog.
+  if (message.message == WM_SYSCHAR) {
+    const auto control = ControlWithAccessKey(static_cast<wchar_t>(message.wParam));
+    if (control && ConfigControl(*control).kind == ControlKind::Label) {
+      controller_.Label_AccessKey(*control);
+      return true;
+    }
+  }
   return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+std::optional<ControlId> frmConfig::ControlWithAccessKey(wchar_t key) const {
+  const auto upper = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(key)));
+  for (const ControlEntry& entry : ConfigControls()) {
+    if (entry.kind != ControlKind::Frame && AccessKey(Control(entry.id)) == upper) {
+      return entry.id;
+    }
+  }
+  return std::nullopt;
 }
 
 bool frmConfig::LeavesZoom(const MSG& message) const {
@@ -233,13 +285,8 @@ bool frmConfig::LeavesZoom(const MSG& message) const {
     case WM_KEYDOWN:
       return message.wParam == VK_TAB;
     case WM_SYSCHAR: {
-      const auto key = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(message.wParam)));
-      for (const ControlEntry& entry : ConfigControls()) {
-        if (entry.kind != ControlKind::Frame && AccessKey(Control(entry.id)) == key) {
-          return entry.id != ControlId::labZoom;  // Alt+M leads into txtZoom itself
-        }
-      }
-      return false;
+      const auto control = ControlWithAccessKey(static_cast<wchar_t>(message.wParam));
+      return control && *control != ControlId::labZoom;  // Alt+M leads into txtZoom itself
     }
     default:
       return false;
@@ -307,20 +354,18 @@ LRESULT frmConfig::Receive(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void frmConfig::SetCaption(ControlId control, std::string_view caption) {
   HWND window = Control(control);
-  SetWindowTextW(window, Widen(caption).c_str());
-  if (!ConfigControl(control).autoSize) {
-    return;
-  }
-  // An auto-sized label fits its caption and keeps its left and top edges.
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  const ControlEntry& entry = ConfigControl(control);
   const std::wstring text = Widen(caption);
-  RECT extent{};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  SetWindowPos(window, nullptr, 0, 0, extent.right, extent.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Sized before the text changes, so the new caption is never drawn clipped.
+  if (entry.autoSize || entry.kind == ControlKind::OptionButton) {
+    const SIZE needed = CaptionSize(window, text, entry.kind == ControlKind::OptionButton);
+    const PixelRect box = FitToCaption(entry, ControlRect(entry), needed.cx, needed.cy);
+    SetWindowPos(window, nullptr, box.left, box.top, box.width, box.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SetWindowTextW(window, text.c_str());
+  // A static control draws its new text at once, over what it showed, not its whole box.
+  InvalidateRect(window, nullptr, TRUE);
 }
 
 void frmConfig::SetFocusEntries(const std::vector<std::string>& entries) {

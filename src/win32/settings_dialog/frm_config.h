@@ -11,9 +11,11 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/platform/pixel_rect.h"
 #include "core/platform/screen_metrics.h"
 #include "core/platform/settings_store.h"
 #include "core/settings_dialog/config_controller.h"
@@ -24,8 +26,8 @@ namespace quorvane {
 
 class frmConfig final : private ConfigView {
  public:
-  // Creates the dialog, owned by `owner` and centred on it (on the screen when it is null), and
-  // runs the load sequence.
+  // Creates the dialog, owned by `owner` and centred on it (on the screen when it is null) but
+  // wholly inside the work area of its monitor, and runs the load sequence.
   frmConfig(const ModPublic& modPublic, SettingsStore& store, HWND owner);
   ~frmConfig() override;
   frmConfig(const frmConfig&) = delete;
@@ -42,7 +44,10 @@ class frmConfig final : private ConfigView {
   void CreateControls();
   HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
   HFONT FontFor(const ControlFont& font);
-  RECT PixelRect(const ControlEntry& entry) const;
+  // The control's box in the table, in pixels of the dialog's client area.
+  PixelRect ControlRect(const ControlEntry& entry) const;
+  // The label, option or button whose caption marks the key; nothing when none does.
+  std::optional<ControlId> ControlWithAccessKey(wchar_t key) const;
   // True when the message would move the focus out of txtZoom to another control.
   bool LeavesZoom(const MSG& message) const;
   void OnCommand(int id, int code);

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "scene_fixture.h"
 
 namespace quorvane::testing {
@@ -73,6 +75,39 @@ TEST_F(PrintInfoTest, AHugeMagnificationIsPrintedInFull) {
   scene.PrintInfo();
   EXPECT_EQ(canvas.log[3],
             "Print(750,750,FFFFFF,diameter magnification:1000000015047466219876688855040.0x)");
+}
+
+// Above 100 % the scene lays out in logical pixels and the canvas paints device pixels: the lines
+// keep their 20-pixel pitch in logical pixels, which the larger glyphs of the scaled font need.
+TEST(PrintInfoScaleTest, LinesStartFiftySeventyAndNinetyLogicalPixelsDown) {
+  const struct {
+    double ratio;
+    int rows[3];  // device pixels
+  } cases[] = {{1, {50, 70, 90}}, {1.5, {75, 105, 135}}, {2, {100, 140, 180}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ratio);
+    const ScreenMetrics logical = LogicalScreen(2048, 1536, c.ratio);
+    const ScreenMetrics device = InDevicePixels(logical, c.ratio);
+    EXPECT_EQ(device.PixelsX(device.Width), 2048);
+    EXPECT_EQ(device.PixelsY(device.Height), 1536);
+    ModPublic mod;
+    InitBodies(mod.Bodies);
+    RecordingCanvas canvas;
+    std::vector<std::string> log;
+    FakeHost host(log);
+    OrreryScene scene(mod, canvas, logical, host);
+    scene.PrintInfo();
+    std::vector<int> rows;
+    for (const std::string& entry : canvas.log) {
+      float x = 0;
+      float y = 0;
+      if (std::sscanf(entry.c_str(), "Print(%f,%f,", &x, &y) == 2) {
+        EXPECT_EQ(device.PixelsX(x), std::lround(50 * c.ratio));
+        rows.push_back(device.PixelsY(y));
+      }
+    }
+    EXPECT_EQ(rows, std::vector<int>(std::begin(c.rows), std::end(c.rows)));
+  }
 }
 
 }  // namespace

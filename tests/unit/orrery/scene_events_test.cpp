@@ -35,5 +35,28 @@ TEST_F(SceneEventsTest, LoadDrawsBeforeTheTimerStartsAndFixedFocusTicksOnlyDraw)
             61);
 }
 
+// The first picture shown is complete: after the first two frames the Sun is a filled disc,
+// where the load alone draws its outline.
+TEST_F(SceneEventsTest, TheFirstTwoFramesFillTheSun) {
+  mod.settings.CenterId = 3;
+  const auto lastSun = [this] {
+    const std::string centre = "Circle(7680,5760,";
+    std::string found;
+    for (const std::string& entry : canvas.log) {
+      if (entry.starts_with(centre) && entry.find(",0060FF)") != std::string::npos) {
+        found = entry.substr(entry.find(" fill="));
+      }
+    }
+    return found;
+  };
+  scene.Load();
+  EXPECT_EQ(lastSun(), " fill=1/0060FF");
+  scene.DrawFirstFrames();
+  EXPECT_EQ(lastSun(), " fill=0/0060FF");
+  EXPECT_EQ(std::count_if(canvas.log.begin(), canvas.log.end(),
+                          [](const std::string& entry) { return entry.ends_with(",Sun)"); }),
+            3);
+}
+
 }  // namespace
 }  // namespace quorvane::testing

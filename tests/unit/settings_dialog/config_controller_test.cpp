@@ -233,5 +233,28 @@ TEST_F(ConfigControllerTest, FailedSaveKeepsTheDialogOpen) {
   EXPECT_EQ(Config(), (std::vector<std::string>{"8", "1", "8", "False"}));
 }
 
+// A label's access key leads into its row: the list, the text box, or the selected option.
+TEST_F(ConfigControllerTest, LabelAccessKeysMoveTheFocusIntoTheirRow) {
+  modPublic_.settings.Language = 2;
+  modPublic_.settings.Orbit = 0;
+  ConfigController controller = Load();
+  const std::pair<ControlId, ControlId> expected[] = {
+      {ControlId::labOrbit, ControlId::optOrbit1},
+      {ControlId::labFocus, ControlId::cboFocus},
+      {ControlId::labLanguage, ControlId::optLanguage1},
+      {ControlId::labZoom, ControlId::txtZoom},
+  };
+  for (const auto& [label, target] : expected) {
+    controller.Label_AccessKey(label);
+    EXPECT_EQ(view_.focus, target);
+  }
+  view_.Check(ControlId::optOrbit0);
+  ClickLanguage(controller, true);
+  controller.Label_AccessKey(ControlId::labOrbit);
+  EXPECT_EQ(view_.focus, ControlId::optOrbit0);
+  controller.Label_AccessKey(ControlId::labLanguage);
+  EXPECT_EQ(view_.focus, ControlId::optLanguage0);
+}
+
 }  // namespace
 }  // namespace quorvane

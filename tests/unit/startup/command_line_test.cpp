@@ -50,14 +50,18 @@ INSTANTIATE_TEST_SUITE_P(
                       DecisionCase{"/P 1234", StartMode::Preview, 1234, false},
                       DecisionCase{"/p    1234", StartMode::Preview, 1234, false},
                       DecisionCase{"/p", StartMode::Preview, 0, false},
-                      DecisionCase{"/p1234", StartMode::Preview, 0, false},
-                      DecisionCase{"/p abc", StartMode::Preview, 0, false},
+                      DecisionCase{"/p   ", StartMode::Preview, 0, false},
+                      DecisionCase{"/p 0", StartMode::Preview, 0, false},
+                      DecisionCase{"/p1234", StartMode::None, 0, false},
+                      DecisionCase{"/p abc", StartMode::None, 0, false},
+                      DecisionCase{"/p .", StartMode::None, 0, false},
                       DecisionCase{"/p 12abc", StartMode::Preview, 12, false},
                       DecisionCase{"/p 2.5", StartMode::Preview, 2, false},
                       DecisionCase{"/p 3.5", StartMode::Preview, 4, false},
-                      DecisionCase{"/p -7", StartMode::Preview, -7, false},
+                      DecisionCase{"/p -7", StartMode::None, 0, false},
+                      DecisionCase{"/p -0.4", StartMode::Preview, 0, false},
                       DecisionCase{"/p 2147483647", StartMode::Preview, 2147483647, false},
-                      DecisionCase{"/p -2147483648", StartMode::Preview, -2147483647 - 1, false},
+                      DecisionCase{"/p -2147483648", StartMode::None, 0, false},
                       DecisionCase{"/p 2147483648", StartMode::Preview, 0, true},
                       DecisionCase{"/p 99999999999", StartMode::Preview, 0, true},
                       DecisionCase{"/p 1e400", StartMode::Preview, 0, true},
@@ -79,8 +83,8 @@ TEST(ReadWindowIdTest, TakesWholeDecimalOrHexNumbersOnly) {
   }
 }
 
-// The forms the Windows host writes besides the design's, read through the same decision.
-TEST(HostArgumentTextTest, ReadsTheHandleAfterAColon) {
+// The forms the Windows host writes besides the design's, read the same way on every system.
+TEST(ColonFormTest, ReadsTheHandleAfterAColon) {
   const struct {
     const char* hostText;
     StartMode mode;
@@ -90,6 +94,9 @@ TEST(HostArgumentTextTest, ReadsTheHandleAfterAColon) {
       {"/p:1234", StartMode::Preview, 1234, 0},
       {"/P:66000", StartMode::Preview, 66000, 0},
       {"/p:", StartMode::Preview, 0, 0},
+      {"/p: 12", StartMode::Preview, 12, 0},
+      {"/p:-5", StartMode::None, 0, 0},
+      {"/p:abc", StartMode::None, 0, 0},
       {"/p 1234", StartMode::Preview, 1234, 0},
       {"/c:1234", StartMode::Settings, 0, 1234},
       {"/C:-5", StartMode::Settings, 0, -5},
@@ -104,7 +111,7 @@ TEST(HostArgumentTextTest, ReadsTheHandleAfterAColon) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hostText);
-    const StartDecision decision = DecideStart(HostArgumentText(c.hostText));
+    const StartDecision decision = DecideStart(c.hostText);
     EXPECT_EQ(decision.mode, c.mode);
     EXPECT_EQ(decision.parentHandle, c.parent);
     EXPECT_EQ(DialogOwnerHandle(c.hostText), c.owner);
