@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Two window starts at the same instant, before either has a window the other could find:
 # exactly one runs, the other ends at once, silently and with status 0. Repeated, since the race
 # is won by chance.
