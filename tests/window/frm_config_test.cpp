@@ -538,6 +538,21 @@ class FrmConfigTest : public QObject {
     QVERIFY(store_.values.empty());
   }
 
+  void enterClicksTheFocusedButtonOrOk() {
+    auto dialog = Open();
+    auto* apply = Control<QPushButton>(*dialog, "cmdSubmit");
+    apply->setFocus();
+    QTest::keyClick(apply, Qt::Key_Return);
+    QCOMPARE(store_.syncCount, 1);
+    QCOMPARE(ended_, 0);
+    auto* list = Control<QComboBox>(*dialog, "cboFocus");
+    list->setFocus();
+    QVERIFY(Control<QPushButton>(*dialog, "cmdOK")->isDefault());
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(store_.syncCount, 2);
+    QCOMPARE(ended_, 1);
+  }
+
   void applyThenCancelKeepsTheAppliedValues() {
     auto dialog = Open();
     Control<QComboBox>(*dialog, "cboFocus")->setCurrentIndex(5);

@@ -74,4 +74,21 @@ std::array<ControlId, 2> OptionGroup(ControlId option) {
                                     : std::array{optOrbit0, optOrbit1};
 }
 
+bool LeavesZoom(ControlId focused, ControlId control, FocusRequest request) {
+  if (focused != txtZoom) {
+    return false;
+  }
+  const ControlKind kind = ConfigControl(control).kind;
+  if (kind == Label && request == FocusRequest::AccessKey) {
+    control = AccessKeyTarget(control);
+  } else if (kind == Label || kind == Frame) {
+    return false;  // they take no focus
+  }
+  return control != txtZoom;
+}
+
+ControlId EnterButton(ControlId focused) {
+  return focused == cmdCancel || focused == cmdSubmit ? focused : cmdOK;
+}
+
 }  // namespace quorvane

@@ -84,4 +84,15 @@ ControlId AccessKeyTarget(ControlId label);
 // The two option buttons of the option's frame, in focus order.
 std::array<ControlId, 2> OptionGroup(ControlId option);
 
+// How the user points the focus at a control.
+enum class FocusRequest { Click, AccessKey };
+
+// True when a click on `control`, or its access key, takes the focus away from `focused` while
+// that is txtZoom, so the magnification must be checked first. A click on a label, a frame or
+// txtZoom itself leaves the focus where it is; labZoom's access key leads into txtZoom.
+bool LeavesZoom(ControlId focused, ControlId control, FocusRequest request);
+
+// The push button Enter clicks: the one that has the focus, OK otherwise.
+ControlId EnterButton(ControlId focused);
+
 }  // namespace quorvane

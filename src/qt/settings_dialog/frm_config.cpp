@@ -1,5 +1,6 @@
 #include "qt/settings_dialog/frm_config.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
@@ -190,6 +191,17 @@ void frmConfig::ConnectEvents() {
   }
   auto* ok = Control<QPushButton>(ControlId::cmdOK);
   ok->setDefault(true);
+  // Enter clicks the button the dialog's rules name for the control with the focus, rather than
+  // whichever button Qt would pick.
+  for (const ControlId button : {ControlId::cmdOK, ControlId::cmdCancel, ControlId::cmdSubmit}) {
+    Control<QPushButton>(button)->setAutoDefault(false);
+  }
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != nullptr && now->window() == this) {
+      const ControlId focused = ControlOf(now).value_or(ControlId::cmdOK);
+      Control<QPushButton>(EnterButton(focused))->setDefault(true);
+    }
+  });
   connect(ok, &QPushButton::clicked, this, [this] { controller_.SaveAndClose(); });
   connect(Control<QPushButton>(ControlId::cmdCancel), &QPushButton::clicked, this,
           [this] { controller_.Close(); });
@@ -346,9 +358,19 @@ void frmConfig::showEvent(QShowEvent* event) {
   activateWindow();
 }
 
+std::optional<ControlId> frmConfig::ControlOf(const QWidget* widget) const {
+  // A click may land on a part of a control, such as a list's arrow.
+  for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+    const auto found = std::find(controls_.begin(), controls_.end(), widget);
+    if (found != controls_.end()) {
+      return static_cast<ControlId>(found - controls_.begin());
+    }
+  }
+  return std::nullopt;
+}
+
 bool frmConfig::LeavesTxtZoom(QObject* watched, QEvent* event) const {
-  QWidget* const txtZoom = Control(ControlId::txtZoom);
-  if (focusWidget() != txtZoom) {
+  if (focusWidget() != Control(ControlId::txtZoom)) {
     return false;
   }
   switch (event->type()) {
@@ -362,20 +384,21 @@ bool frmConfig::LeavesTxtZoom(QObject* watched, QEvent* event) const {
       const Qt::FocusPolicy wanted =
           event->type() == QEvent::Wheel ? Qt::WheelFocus : Qt::ClickFocus;
       // The control that would take the focus, as the application hands it on a click.
-      for (QWidget* control = childAt(pointer->position().toPoint()); control != nullptr;
-           control = control->parentWidget()) {
-        if (control == this) {
+      for (QWidget* widget = childAt(pointer->position().toPoint()); widget != nullptr;
+           widget = widget->parentWidget()) {
+        if (widget == this) {
           return false;
         }
-        if (control->isEnabled() && (control->focusPolicy() & wanted) == wanted) {
-          return control != txtZoom;
+        if (widget->isEnabled() && (widget->focusPolicy() & wanted) == wanted) {
+          const auto control = ControlOf(widget);
+          return control && LeavesZoom(ControlId::txtZoom, *control, FocusRequest::Click);
         }
       }
       return false;
     }
     case QEvent::Shortcut: {
-      const auto* label = qobject_cast<const QLabel*>(watched);
-      return watched != txtZoom && !(label != nullptr && label->buddy() == txtZoom);
+      const auto control = ControlOf(qobject_cast<const QWidget*>(watched));
+      return control && LeavesZoom(ControlId::txtZoom, *control, FocusRequest::AccessKey);
     }
     default:
       return false;

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "core/platform/screen_metrics.h"
 #include "core/platform/settings_store.h"
@@ -58,6 +59,8 @@ class frmConfig : public QDialog, private ConfigView {
   void EndProgram() override;
   void OpenWebPage(std::string_view url) override;
 
+  // The control the widget is, or is a part of; nothing for the dialog itself.
+  std::optional<ControlId> ControlOf(const QWidget* widget) const;
   // True when the event is about to move the focus from txtZoom to another control.
   bool LeavesTxtZoom(QObject* watched, QEvent* event) const;
 

@@ -239,7 +239,7 @@ void frmConfig::CreateControls() {
 }
 
 bool frmConfig::PreTranslate(MSG& message) {
-  if (LeavesZoom(message) && !controller_.CheckZoom()) {
+  if (MessageLeavesZoom(message) && !controller_.CheckZoom()) {
     return true;  // the focus stays, and the click or key that would have moved it is dropped
   }
   // A label's access key: IsDialogMessageW would leave it unanswered, as this is no dialog.
@@ -263,34 +263,40 @@ std::optional<ControlId> frmConfig::ControlWithAccessKey(wchar_t key) const {
   return std::nullopt;
 }
 
-bool frmConfig::LeavesZoom(const MSG& message) const {
-  const HWND zoom = Control(ControlId::txtZoom);
-  if (GetFocus() != zoom) {
+std::optional<ControlId> frmConfig::ControlOf(HWND window) const {
+  // A click may land on a part of a control, such as the edit field of a list.
+  for (; window != nullptr && window != window_; window = GetParent(window)) {
+    const auto found = std::find(controls_.begin(), controls_.end(), window);
+    if (found != controls_.end()) {
+      return static_cast<ControlId>(found - controls_.begin());
+    }
+  }
+  return std::nullopt;
+}
+
+bool frmConfig::MessageLeavesZoom(const MSG& message) const {
+  if (GetFocus() != Control(ControlId::txtZoom)) {
     return false;
   }
+  std::optional<ControlId> control;
+  FocusRequest request = FocusRequest::Click;
   switch (message.message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-      HWND control = message.hwnd;
-      while (control != nullptr && GetParent(control) != window_) {
-        control = GetParent(control);
-      }
-      wchar_t windowClass[16] = {};
-      GetClassNameW(control, windowClass, 16);
-      // Labels take no focus; a click on one leaves it where it is.
-      return control != nullptr && control != zoom && _wcsicmp(windowClass, L"Static") != 0;
-    }
+    case WM_MBUTTONDOWN:
+      control = ControlOf(message.hwnd);
+      break;
     case WM_KEYDOWN:
       return message.wParam == VK_TAB;
-    case WM_SYSCHAR: {
-      const auto control = ControlWithAccessKey(static_cast<wchar_t>(message.wParam));
-      return control && *control != ControlId::labZoom;  // Alt+M leads into txtZoom itself
-    }
+    case WM_SYSCHAR:
+      control = ControlWithAccessKey(static_cast<wchar_t>(message.wParam));
+      request = FocusRequest::AccessKey;
+      break;
     default:
-      return false;
+      break;
   }
+  return control && LeavesZoom(ControlId::txtZoom, *control, request);
 }
 
 void frmConfig::OnCommand(int id, int code) {
@@ -315,14 +321,8 @@ LRESULT frmConfig::Receive(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case DM_GETDEFID: {
-      // Enter clicks the push button that has the focus, OK otherwise.
-      const HWND focus = GetFocus();
-      for (const ControlId button : {ControlId::cmdCancel, ControlId::cmdSubmit}) {
-        if (focus == Control(button)) {
-          return MAKELRESULT(CommandId(button), DC_HASDEFID);
-        }
-      }
-      return MAKELRESULT(IDOK, DC_HASDEFID);
+      const ControlId button = EnterButton(ControlOf(GetFocus()).value_or(ControlId::cmdOK));
+      return MAKELRESULT(CommandId(button), DC_HASDEFID);
     }
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);

@@ -48,8 +48,10 @@ class frmConfig final : private ConfigView {
   PixelRect ControlRect(const ControlEntry& entry) const;
   // The label, option or button whose caption marks the key; nothing when none does.
   std::optional<ControlId> ControlWithAccessKey(wchar_t key) const;
+  // The control the window is, or is a part of; nothing for the dialog itself and other windows.
+  std::optional<ControlId> ControlOf(HWND window) const;
   // True when the message would move the focus out of txtZoom to another control.
-  bool LeavesZoom(const MSG& message) const;
+  bool MessageLeavesZoom(const MSG& message) const;
   void OnCommand(int id, int code);
 
   void SetCaption(ControlId control, std::string_view caption) override;
