@@ -40,6 +40,11 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "quorvane: %s\nTry 'quorvane --help' for the options.\n",
                    options.error.c_str());
       return 2;
+    case CommandLineOptions::Action::Snapshot: {
+      Settings settings;
+      ApplyOptions(options, settings);
+      return WriteSnapshot(argc, argv, options.snapshot, settings);
+    }
     case CommandLineOptions::Action::Start:
       break;
   }

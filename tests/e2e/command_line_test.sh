@@ -44,7 +44,7 @@ for typed in --bogus -bogus -s; do
 done
 # Settings without a full-screen run say where they belong.
 "$QUORVANE" --focus 9 2>"$E2E_TMP/err" && fail "--focus without a mode was accepted"
-grep -qF -- "--focus applies to /s, --root and --window-id only" "$E2E_TMP/err" ||
+grep -qF -- "--focus applies to /s, --root, --window-id and --snapshot only" "$E2E_TMP/err" ||
   fail "--focus without a mode: $(cat "$E2E_TMP/err")"
 
 # XSCREENSAVER_WINDOW must name a window when --root is to draw into it.

@@ -96,7 +96,7 @@ class CommandLineOptionsTest : public QObject {
   void refusals_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
-    const QString onlyFullScreen = " applies to /s, --root and --window-id only";
+    const QString onlyFullScreen = " applies to /s, --root, --window-id and --snapshot only";
     QTest::addRow("a setting alone opens no dialog")
         << QStringList{"--focus", "9"} << "--focus" + onlyFullScreen;
     QTest::addRow("the dialog takes no settings")
@@ -110,6 +110,28 @@ class CommandLineOptionsTest : public QObject {
     QTest::addRow("unknown, with one dash") << QStringList{"-s"} << "Unknown option '-s'";
     QTest::addRow("unknown after /s, with a value")
         << QStringList{"/s", "--bogus=1"} << "Unknown option '--bogus'";
+    const QString sizeError = "--size takes WIDTHxHEIGHT in pixels, each from 16 to 16384";
+    QTest::addRow("a snapshot's option without it")
+        << QStringList{"/s", "-ticks", "3"} << "-ticks applies to --snapshot only";
+    QTest::addRow("a snapshot with a mode")
+        << QStringList{"--snapshot", "a.png", "/s"}
+        << "--snapshot takes no /s, /c, /p, --root or --window-id";
+    QTest::addRow("a snapshot into a host")
+        << QStringList{"--snapshot=a.png", "--root"}
+        << "--snapshot takes no /s, /c, /p, --root or --window-id";
+    QTest::addRow("a snapshot without a file")
+        << QStringList{"--snapshot="} << "--snapshot takes the name of the PNG file to write";
+    QTest::addRow("a size without a height")
+        << QStringList{"--snapshot", "a.png", "--size", "640"} << sizeError;
+    QTest::addRow("a size too small")
+        << QStringList{"--snapshot", "a.png", "--size", "15x100"} << sizeError;
+    QTest::addRow("a size too large")
+        << QStringList{"--snapshot", "a.png", "--size", "100x16385"} << sizeError;
+    QTest::addRow("negative ticks") << QStringList{"--snapshot", "a.png", "--ticks", "-1"}
+                                    << "--ticks takes a number from 0 to 100000";
+    QTest::addRow("a negative seed")
+        << QStringList{"--snapshot", "a.png", "--seed", "-1"}
+        << "--seed takes a whole number from 0 to 18446744073709551615";
   }
   void refusals() {
     QFETCH(QStringList, arguments);
@@ -117,6 +139,25 @@ class CommandLineOptionsTest : public QObject {
     const CommandLineOptions options = ReadCommandLine(arguments, std::nullopt);
     QCOMPARE(options.action, Action::Fail);
     QCOMPARE(QString::fromStdString(options.error), error);
+  }
+
+  void snapshotTakesItsOptionsAndTheSettings() {
+    const CommandLineOptions defaults = ReadCommandLine({"--snapshot", "a.png"}, std::nullopt);
+    QCOMPARE(defaults.action, Action::Snapshot);
+    QCOMPARE(defaults.snapshot.width, 1280);
+    QCOMPARE(defaults.snapshot.height, 720);
+    const CommandLineOptions options =
+        ReadCommandLine({"--snapshot=out/b.png", "--size", "16x16384", "--ticks", "0", "--seed",
+                         "18446744073709551615", "--focus", "5", "--language", "ja"},
+                        std::nullopt);
+    QCOMPARE(options.action, Action::Snapshot);
+    QCOMPARE(options.snapshot.file, std::string("out/b.png"));
+    QCOMPARE(options.snapshot.width, 16);
+    QCOMPARE(options.snapshot.height, 16384);
+    QCOMPARE(options.snapshot.ticks, 0);
+    QCOMPARE(options.snapshot.seed, 18446744073709551615ULL);
+    QCOMPARE(options.focus, std::optional<std::int32_t>(5));
+    QCOMPARE(options.language, std::optional<std::int16_t>(1));
   }
 
   void helpAndVersionWinOverEverythingElse() {

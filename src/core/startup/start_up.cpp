@@ -103,4 +103,12 @@ StartPlan StartUpHosted(SystemServices& services) {
   return plan;
 }
 
+ModPublic DefaultSharedValues(std::uint64_t seed) {
+  ModPublic modPublic;
+  modPublic.Rnd = SeededRandom(seed);
+  modPublic.Pi = 4 * std::atan(1.0);
+  InitBodies(modPublic.Bodies);
+  return modPublic;
+}
+
 }  // namespace quorvane

@@ -34,4 +34,8 @@ StartPlan StartUp(std::string_view argumentText, SystemServices& services);
 // beside a full-screen run or the dialog.
 StartPlan StartUpHosted(SystemServices& services);
 
+// The shared values of a start that reads and writes no store, such as a snapshot: Pi, the
+// default settings, the body table, and start angles drawn from a generator seeded with `seed`.
+ModPublic DefaultSharedValues(std::uint64_t seed);
+
 }  // namespace quorvane

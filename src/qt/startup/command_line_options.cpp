@@ -1,6 +1,7 @@
 #include "qt/startup/command_line_options.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 #include "core/settings_dialog/config_rules.h"
 #include "core/startup/command_line.h"
@@ -23,7 +24,15 @@ struct Options {
   QCommandLineOption orbits{QStringLiteral("orbits")};
   QCommandLineOption noOrbits{QStringLiteral("no-orbits")};
   QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("ja|en")};
+  QCommandLineOption snapshot{QStringLiteral("snapshot"), QString(), QStringLiteral("file")};
+  QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
+  QCommandLineOption ticks{QStringLiteral("ticks"), QString(), QStringLiteral("n")};
+  QCommandLineOption seed{QStringLiteral("seed"), QString(), QStringLiteral("n")};
 };
+
+constexpr int kMinSnapshotSide = 16;
+constexpr int kMaxSnapshotSide = 16384;
+constexpr int kMaxTicks = 100000;
 
 CommandLineOptions Failure(const QString& error) {
   CommandLineOptions options;
@@ -93,6 +102,58 @@ QString ReadSettingsOptions(const QCommandLineParser& parser, const Options& kno
   return {};
 }
 
+// Reads --snapshot and the options that go with it into `options`; an error text when one is
+// wrong or stands without --snapshot.
+QString ReadSnapshot(const QCommandLineParser& parser, const Options& known,
+                     const QStringList& arguments, CommandLineOptions& options) {
+  if (!parser.isSet(known.snapshot)) {
+    const QString typed = TypedOption(
+        arguments, {QStringLiteral("size"), QStringLiteral("ticks"), QStringLiteral("seed")});
+    return typed.isEmpty() ? QString() : typed + QStringLiteral(" applies to --snapshot only");
+  }
+  if (!parser.positionalArguments().isEmpty() || parser.isSet(known.root) ||
+      parser.isSet(known.windowId)) {
+    return QStringLiteral("--snapshot takes no /s, /c, /p, --root or --window-id");
+  }
+  SnapshotRequest& request = options.snapshot;
+  request.file = parser.value(known.snapshot).toStdString();
+  if (request.file.empty()) {
+    return QStringLiteral("--snapshot takes the name of the PNG file to write");
+  }
+  if (parser.isSet(known.size)) {
+    const QStringList sides = parser.value(known.size).split(QLatin1Char('x'));
+    bool widthOk = false;
+    bool heightOk = false;
+    const int width = sides.size() == 2 ? sides[0].toInt(&widthOk) : 0;
+    const int height = sides.size() == 2 ? sides[1].toInt(&heightOk) : 0;
+    if (!widthOk || !heightOk || std::min(width, height) < kMinSnapshotSide ||
+        std::max(width, height) > kMaxSnapshotSide) {
+      return QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each from %1 to %2")
+          .arg(kMinSnapshotSide)
+          .arg(kMaxSnapshotSide);
+    }
+    request.width = width;
+    request.height = height;
+  }
+  if (parser.isSet(known.ticks)) {
+    bool ok = false;
+    const int ticks = parser.value(known.ticks).toInt(&ok);
+    if (!ok || ticks < 0 || ticks > kMaxTicks) {
+      return QStringLiteral("--ticks takes a number from 0 to %1").arg(kMaxTicks);
+    }
+    request.ticks = ticks;
+  }
+  if (parser.isSet(known.seed)) {
+    bool ok = false;
+    request.seed = parser.value(known.seed).toULongLong(&ok);
+    if (!ok || parser.value(known.seed).startsWith(QLatin1Char('-'))) {
+      return QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615");
+    }
+  }
+  options.action = CommandLineOptions::Action::Snapshot;
+  return {};
+}
+
 // Where --root and --window-id draw: an error text when the window id is not one.
 QString ReadHost(const QCommandLineParser& parser, const Options& known,
                  const std::optional<QString>& saverWindow, CommandLineOptions& options) {
@@ -138,7 +199,8 @@ CommandLineOptions ReadCommandLine(const QStringList& arguments,
   // xscreensaver writes its switches with one dash as well as two: -root, -window-id.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({known.help, known.version, known.root, known.windowId, known.focus, known.zoom,
-                     known.orbits, known.noOrbits, known.language});
+                     known.orbits, known.noOrbits, known.language, known.snapshot, known.size,
+                     known.ticks, known.seed});
   if (!parser.parse(QStringList{QStringLiteral("quorvane")} + optionArguments)) {
     return Failure(ParseError(parser, optionArguments));
   }
@@ -152,10 +214,14 @@ CommandLineOptions ReadCommandLine(const QStringList& arguments,
     return options;
   }
   for (const QString& error : {ReadSettingsOptions(parser, known, options),
+                               ReadSnapshot(parser, known, optionArguments, options),
                                ReadHost(parser, known, saverWindow, options)}) {
     if (!error.isEmpty()) {
       return Failure(error);
     }
+  }
+  if (options.action == CommandLineOptions::Action::Snapshot) {
+    return options;
   }
   std::vector<std::string> texts;
   for (const QString& argument : parser.positionalArguments()) {
@@ -175,7 +241,7 @@ CommandLineOptions ReadCommandLine(const QStringList& arguments,
         TypedOption(optionArguments,
                     {QStringLiteral("focus"), QStringLiteral("zoom"), QStringLiteral("orbits"),
                      QStringLiteral("no-orbits"), QStringLiteral("language")}) +
-        QStringLiteral(" applies to /s, --root and --window-id only"));
+        QStringLiteral(" applies to /s, --root, --window-id and --snapshot only"));
   }
   return options;
 }
@@ -198,6 +264,8 @@ void ApplyOptions(const CommandLineOptions& options, Settings& settings) {
 std::string UsageText() {
   return "Usage: quorvane [/s [settings] | /c | /p <id>]\n"
          "       quorvane --root | --window-id <id> [settings]\n"
+         "       quorvane --snapshot <file> [--size <W>x<H>] [--ticks <n>] [--seed <n>] "
+         "[settings]\n"
          "An orrery screen saver: the Sun and nine planets on their orbits.\n"
          "\n"
          "  /s                 full screen on every monitor; a key, a mouse button or a mouse\n"
@@ -207,6 +275,10 @@ std::string UsageText() {
          "  --root, -root      draw into $XSCREENSAVER_WINDOW, or into the root window when it\n"
          "                     is not set, as xscreensaver runs its hacks; SIGTERM ends it\n"
          "  --window-id <id>   draw into the X window <id>; beside --root, the window wins\n"
+         "  --snapshot <file>  write the full-screen picture to a PNG file, without a display;\n"
+         "                     with --size <W>x<H> (1280x720), --ticks <n> (30) frames after\n"
+         "                     the first two, --seed <n> (1) for the planets' start angles, and\n"
+         "                     the settings below over the defaults, not the saved ones\n"
          "  -h, --help         this text\n"
          "  --version          the version\n"
          "\n"

@@ -1,7 +1,8 @@
 // The command line of a Linux saver: the host conventions of xscreensaver (--root, --window-id
 // and the settings its dialog may pass), --help and --version, read with QCommandLineParser
-// beside the Windows-style "/s", "/c", "/p <id>", whose mode and handle the core reads. The
-// settings go with every full-screen orrery (/s, --root, --window-id) and with nothing else.
+// beside the Windows-style "/s", "/c", "/p <id>", whose mode and handle the core reads, and
+// --snapshot. The settings go with every full-screen orrery (/s, --root, --window-id, a
+// snapshot) and with nothing else.
 #pragma once
 
 #include <QStringList>
@@ -9,11 +10,12 @@
 #include <string>
 
 #include "core/startup/settings.h"
+#include "qt/startup/snapshot.h"
 
 namespace quorvane {
 
 struct CommandLineOptions {
-  enum class Action { Start, PrintHelp, PrintVersion, Fail };
+  enum class Action { Start, PrintHelp, PrintVersion, Snapshot, Fail };
   Action action = Action::Start;
   std::string error;         // for Fail: what was wrong, one line, options quoted as typed
   std::string argumentText;  // the Windows-style part, for DecideStart
@@ -22,6 +24,9 @@ struct CommandLineOptions {
   // (hostWindow 0) or the window named by the environment or --window-id.
   bool hosted = false;
   unsigned long hostWindow = 0;
+
+  // For Snapshot: the file and the picture's size, ticks and seed.
+  SnapshotRequest snapshot;
 
   // Settings given on the command line, which win over the stored ones.
   std::optional<std::int32_t> focus;

@@ -1,0 +1,61 @@
+#include "qt/startup/snapshot.h"
+
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <cstdio>
+
+#include "core/orrery/orrery_scene.h"
+#include "core/platform/screen_metrics.h"
+#include "core/startup/start_up.h"
+#include "qt/orrery/orrery_canvas.h"
+#include "qt/platform/canvas_image.h"
+#include "qt/platform/fonts.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kBadFileStatus = 2;
+
+// A window that never moves its pointer and is never closed: the scene runs undisturbed.
+class SnapshotHost final : public OrreryHost {
+ public:
+  CursorPoint CursorPosition() override { return {}; }
+  void EndProgram() override {}
+  void SetTimerEnabled(bool) override {}
+  void SetScreenSaverActive(bool) override {}
+};
+
+}  // namespace
+
+int WriteSnapshot(int& argc, char** argv, const SnapshotRequest& request,
+                  const Settings& settings) {
+  // Glyphs need no window system.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
+  const QGuiApplication application(argc, argv);
+  InstallFontSubstitutions();
+
+  ModPublic modPublic = DefaultSharedValues(request.seed);
+  modPublic.settings = settings;
+  const ScreenMetrics screen = LogicalScreen(request.width, request.height, 1);
+  PixelCanvas canvas = MakeOrreryCanvas(screen, 1);
+  SnapshotHost host;
+  OrreryScene scene(modPublic, canvas, screen, host);
+  scene.Load();
+  scene.DrawFirstFrames();
+  for (int tick = 0; tick < request.ticks; ++tick) {
+    scene.Tick();
+  }
+
+  const QString file = QString::fromStdString(request.file);
+  QImageWriter writer(file, "png");
+  if (!writer.write(CanvasImage(canvas).convertToFormat(QImage::Format_RGB32))) {
+    std::fprintf(stderr, "quorvane: cannot write %s: %s\n", request.file.c_str(),
+                 writer.errorString().toLocal8Bit().constData());
+    return kBadFileStatus;
+  }
+  return 0;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# --snapshot draws the full-screen picture without a display or compositor and writes no
+# settings: the same options give the same file, another seed other start angles, the Sun sits in
+# the middle, and a file that cannot be written ends with status 2 and one line.
+source "$(dirname "$0")/lib.sh"
+unset DISPLAY WAYLAND_DISPLAY
+
+snap() {
+  "$QUORVANE" --snapshot "$@" 2>"$E2E_TMP/err" || fail "--snapshot $* exited with $?: $(cat "$E2E_TMP/err")"
+  [ ! -s "$E2E_TMP/err" ] || fail "--snapshot $* wrote to standard error: $(cat "$E2E_TMP/err")"
+}
+
+snap "$E2E_TMP/a.png" --size 640x480 --seed 7 --orbits --language ja
+snap "$E2E_TMP/b.png" --size 640x480 --seed 7 --orbits --language ja
+cmp -s "$E2E_TMP/a.png" "$E2E_TMP/b.png" || fail "the same options gave two different pictures"
+snap "$E2E_TMP/c.png" --size 640x480 --seed 8 --orbits --language ja
+! cmp -s "$E2E_TMP/a.png" "$E2E_TMP/c.png" || fail "another seed gave the same picture"
+[ "$(identify -format %wx%h "$E2E_TMP/a.png")" = 640x480 ] || fail "the picture is not 640x480"
+expect_pixel "$E2E_TMP/a.png" 320 240 "255 96 0"
+[ ! -e "$XDG_CONFIG_HOME" ] || fail "a snapshot wrote settings: $(find "$XDG_CONFIG_HOME")"
+
+status=0
+"$QUORVANE" --snapshot "$E2E_TMP/missing/d.png" 2>"$E2E_TMP/err" || status=$?
+[ "$status" = 2 ] || fail "an unwritable file exited with $status"
+[ "$(wc -l <"$E2E_TMP/err")" = 1 ] || fail "an unwritable file printed: $(cat "$E2E_TMP/err")"
+grep -qF "quorvane: cannot write $E2E_TMP/missing/d.png" "$E2E_TMP/err" ||
+  fail "an unwritable file printed: $(cat "$E2E_TMP/err")"
