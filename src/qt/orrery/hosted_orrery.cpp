@@ -41,6 +41,11 @@ void HostedOrrery::Form_Load() {
   OrreryHost& host = *this;
   scene_ = std::make_unique<OrreryScene>(modPublic_, *canvas_, screen_, host);
   scene_->Load();
+  // The first picture the host shows is complete, as the full-screen window's is.
+  scene_->DrawFirstFrames();
+  if (Timer1.isActive()) {
+    Timer1.start();  // the next frame a whole interval after those two
+  }
   canvas_->TakeDirtyRegion();
   Blit(QRect(0, 0, canvas_->Width(), canvas_->Height()));
 }
