@@ -15,7 +15,10 @@ sway_run() {
 
 # sway_start [OUTPUT_LINES]: starts sway as an unprivileged user (it refuses to run as root) in a
 # runtime folder of its own; root's clients connect to its socket by its full path. OUTPUT_LINES,
-# one sway `output` command a line, replace the two outputs.
+# one sway `output` command a line, replace the two outputs. The outputs are made one after
+# another, so that clients learn of them in the order of the lines on every version of sway
+# (sway 1.10 announces the outputs it starts with in reverse): the first line's output is the
+# one the saver calls first, and it has the focus.
 sway_start() {
   local outputs=${1:-"output HEADLESS-1 mode 1024x768 position 0 0 scale 1 bg $DESKTOP_COLOUR solid_color
 output HEADLESS-2 mode 800x600 position 1024 0 scale 2 bg $DESKTOP_COLOUR solid_color"}
@@ -31,7 +34,7 @@ default_border none
 CONFIG
   chmod 644 "$E2E_TMP/sway.config"
   env -i PATH="$PATH" XDG_RUNTIME_DIR="$dir" WLR_BACKENDS=headless WLR_RENDERER=pixman \
-    WLR_HEADLESS_OUTPUTS="$(grep -c . <<<"$outputs")" WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_HEADLESS_OUTPUTS=1 WLR_LIBINPUT_NO_DEVICES=1 \
     setpriv --reuid=nobody --regid=nogroup --clear-groups sway -c "$E2E_TMP/sway.config" \
     >"$E2E_TMP/sway.log" 2>&1 &
   E2E_PIDS+=($!)
@@ -47,6 +50,16 @@ CONFIG
   [ -n "$socket" ] || fail "sway did not start: $(cat "$E2E_TMP/sway.log")"
   export WAYLAND_DISPLAY="$socket" SWAYSOCK
   unset DISPLAY
+  local count made
+  count=$(grep -c . <<<"$outputs")
+  for ((made = 1; made < count; made++)); do
+    sway_run create_output
+    for i in $(seq 100); do
+      [ "$(swaymsg -t get_outputs | grep -c '"name": "HEADLESS-')" -gt "$made" ] && break
+      sleep 0.05
+    done
+  done
+  sway_run focus output "$(head -n 1 <<<"$outputs" | awk '{ print $2 }')"
   # The last output at its size, and the desktop drawn where it has one.
   local last name size
   last=$(tail -n 1 <<<"$outputs")

@@ -53,7 +53,10 @@ kill -0 "$QUORVANE_PID" || fail "Submit ended the dialog"
 wtype -k Escape
 wait_exit "$QUORVANE_PID" 5 >/dev/null
 [ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the dialog"
-[ -z "$(cat "$E2E_TMP/quorvane.err")" ] || fail "the dialog wrote: $(cat "$E2E_TMP/quorvane.err")"
+# Qt 6.8 says so when the seat's keyboard has no key map yet, as a headless sway 1.10's may
+# have: that line is the compositor's doing, any other is ours.
+written=$(grep -v '^qt.qpa.wayland: unknown keymap format: 0$' "$E2E_TMP/quorvane.err" || true)
+[ -z "$written" ] || fail "the dialog wrote: $written"
 
 # The X11 window contracts, without an X display.
 for arguments in "/p 123" "--root" "--window-id 0x123"; do
