@@ -37,12 +37,7 @@ check_scaled QT_SCALE_FACTOR=2
 # The preview: 155 x 115 at 200 % are 310 x 230 device pixels of navy with the Sun at the centre.
 pane "Host pane" 400x300
 QT_SCALE_FACTOR=2 run_quorvane /p "$PANE"
-for i in $(seq 50); do
-  screenshot "$E2E_TMP/preview.png"
-  [ "$(pixel "$E2E_TMP/preview.png" 155 115)" = "255 112 0" ] && break
-  sleep 0.1
-done
-expect_pixel "$E2E_TMP/preview.png" 155 115 "255 112 0"
+wait_pixel "$E2E_TMP/preview.png" 155 115 "255 112 0"
 for point in "0 0" "309 0" "0 229" "309 229"; do
   expect_pixel "$E2E_TMP/preview.png" $point "0 0 64"
 done

@@ -11,11 +11,7 @@ host_pid=$LAST_WINDOW_PID
 run_quorvane --window-id "$(printf '0x%x' "$host")" --focus 4 --orbits
 # The first picture in the window is complete: the Sun already filled once the host's white has
 # been painted over.
-for i in $(seq 100); do
-  screenshot "$E2E_TMP/first.png"
-  [ "$(pixel "$E2E_TMP/first.png" 0 0)" = "0 0 0" ] && break
-  sleep 0.05
-done
+wait_pixel "$E2E_TMP/first.png" 0 0 "0 0 0"
 expect_pixel "$E2E_TMP/first.png" 320 240 "255 96 0"
 wait_sun "$E2E_TMP/small.png" 320 240
 # The host's white is painted over to its corners.

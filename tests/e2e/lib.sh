@@ -151,15 +151,20 @@ pixel() {
   pixels "$1" "1x1+$2+$3" | cut -d ' ' -f 3-
 }
 
-# wait_sun FILE X Y: polls screenshots into FILE until the Sun's orange is at X,Y.
-wait_sun() {
+# wait_pixel FILE X Y "R G B": polls screenshots into FILE until that pixel has that colour.
+wait_pixel() {
   local i
   for i in $(seq 50); do
     screenshot "$1"
-    [ "$(pixel "$1" "$2" "$3")" = "255 96 0" ] && return 0
+    [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
     sleep 0.1
   done
-  fail "no Sun at $2,$3: $(pixel "$1" "$2" "$3")"
+  fail "pixel $2,$3 is ($(pixel "$1" "$2" "$3")), not ($4)"
+}
+
+# wait_sun FILE X Y: polls screenshots into FILE until the Sun's orange is at X,Y.
+wait_sun() {
+  wait_pixel "$1" "$2" "$3" "255 96 0"
 }
 
 # expect_pixel FILE X Y "R G B" [TOLERANCE]
