@@ -10,8 +10,8 @@ host=$(cat "$E2E_TMP/host")
 host_pid=$LAST_WINDOW_PID
 run_quorvane --window-id "$(printf '0x%x' "$host")" --focus 4 --orbits
 # The first picture in the window is complete: the Sun already filled once the host's white has
-# been painted over.
-wait_pixel "$E2E_TMP/first.png" 0 0 "0 0 0"
+# been painted over. The picture goes in bands from the top: the last corner comes last.
+wait_pixel "$E2E_TMP/first.png" 639 479 "0 0 0"
 expect_pixel "$E2E_TMP/first.png" 320 240 "255 96 0"
 wait_sun "$E2E_TMP/small.png" 320 240
 # The host's white is painted over to its corners.

@@ -13,8 +13,10 @@ wait_output_colour HEADLESS-1 512 384 "255 0 255"
 start_saver CenterId=4
 wait_covered HEADLESS-1
 wait_covered HEADLESS-2
-swaymsg -t get_tree | grep -q "\"name\": \"$SAVER_TITLE\"" ||
-  fail "no window titled '$SAVER_TITLE'"
+# Read whole before it is searched: with pipefail, a search that stops at the first match would
+# make swaymsg's broken pipe a failure.
+tree=$(swaymsg -t get_tree)
+grep -qF "\"name\": \"$SAVER_TITLE\"" <<<"$tree" || fail "no window titled '$SAVER_TITLE'"
 wtype a
 expect_exit "a key" 0.5
 
