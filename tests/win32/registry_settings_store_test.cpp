@@ -27,7 +27,7 @@ TEST_F(RegistrySettingsStoreTest, TextsReadBackAsWrittenAndMissingKeysStayMissin
   store.WriteSetting("Config", "Orbit", "");
   store.WriteSetting("UpdateInfo", "ApplicationPath", japanese);
   store.WriteSetting("Config", "Zoom", "7");  // replaces
-  EXPECT_TRUE(store.Sync());
+  EXPECT_EQ(store.Sync(), SaveResult::Saved);
   EXPECT_EQ(store.Value("Config", "Zoom"), "7");
   EXPECT_EQ(store.Value("Config", "Orbit"), "");
   EXPECT_EQ(RegistrySettingsStore(kRoot).Value("UpdateInfo", "ApplicationPath"), japanese);
@@ -56,10 +56,10 @@ TEST_F(RegistrySettingsStoreTest, AFailedWriteMakesOnlyThatSyncFalse) {
   // A section name longer than the registry allows cannot be created.
   store.WriteSetting(std::string(300, 'x'), "Zoom", "5.0");
   store.WriteSetting("Config", "Zoom", "5.0");
-  EXPECT_FALSE(store.Sync());
+  EXPECT_EQ(store.Sync(), SaveResult::NotWritable);
   EXPECT_EQ(store.Value("Config", "Zoom"), "5.0");
   store.WriteSetting("Config", "Zoom", "6");
-  EXPECT_TRUE(store.Sync());
+  EXPECT_EQ(store.Sync(), SaveResult::Saved);
 }
 
 }  // namespace
