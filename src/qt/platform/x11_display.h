@@ -6,7 +6,14 @@
 #include <string>
 #include <string_view>
 
+using Display = struct _XDisplay;
+
 namespace quorvane {
+
+// XOpenDisplay(nullptr) without the lines Xlib prints on standard error when the server refuses
+// the connection (on every attempt, as for a missing authorization): the first of them goes to
+// `refusal` instead, empty when there was none.
+Display* OpenX11Display(std::string* refusal = nullptr);
 
 // True when a window titled exactly `title` exists anywhere on the display, with or without a
 // window manager. False when there is no display.
