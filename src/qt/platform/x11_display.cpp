@@ -27,6 +27,26 @@ std::string FirstLine(const std::string& text) {
   return {};
 }
 
+// Qt draws its windows into images of the window's visual, and has none for fewer than 15 bits.
+constexpr int kLeastToolkitDepth = 15;
+
+const char* VisualClassName(int visualClass) {
+  switch (visualClass) {
+    case StaticGray:
+      return "StaticGray";
+    case GrayScale:
+      return "GrayScale";
+    case StaticColor:
+      return "StaticColor";
+    case PseudoColor:
+      return "PseudoColor";
+    case TrueColor:
+      return "TrueColor";
+    default:
+      return "DirectColor";
+  }
+}
+
 }  // namespace
 
 Display* OpenX11Display(std::string* refusal) {
@@ -69,6 +89,25 @@ std::optional<std::string> X11DisplayProblem() {
     return "cannot open display: DISPLAY is not set";
   }
   return "cannot open display \"" + name + "\"" + (refusal.empty() ? "" : ": " + refusal);
+}
+
+std::optional<std::string> X11DialogVisualProblem() {
+  Display* display = OpenX11Display();
+  if (display == nullptr) {
+    return std::nullopt;  // the display check says why
+  }
+  const int screen = DefaultScreen(display);
+  const int depth = DefaultDepth(display, screen);
+  const int visualClass = DefaultVisual(display, screen)->c_class;
+  const std::string name = DisplayString(display);
+  XCloseDisplay(display);
+  if (depth >= kLeastToolkitDepth && (visualClass == TrueColor || visualClass == DirectColor)) {
+    return std::nullopt;
+  }
+  return "display \"" + name + "\" shows " + std::to_string(depth) + "-bit " +
+         VisualClassName(visualClass) +
+         "; the settings dialog and the preview need TrueColor of 15 bits or more (the "
+         "full-screen run works)";
 }
 
 }  // namespace quorvane

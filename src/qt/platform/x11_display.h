@@ -19,6 +19,10 @@ Display* OpenX11Display(std::string* refusal = nullptr);
 // window manager. False when there is no display.
 bool X11WindowTitledExists(std::string_view title);
 
+// Why the display's default visual cannot show Qt's windows (too few colours, as on an 8-bit
+// PseudoColor display), as one line; nothing when it can, or when the display does not open.
+std::optional<std::string> X11DialogVisualProblem();
+
 // Why the display named by DISPLAY cannot be opened, as one line; nothing when it can.
 std::optional<std::string> X11DisplayProblem();
 
