@@ -116,27 +116,12 @@ SaveResult IniSettingsStore::Sync() {
   if (!lock.Held()) {
     return SaveResult::NotWritable;
   }
-  // Another process may have saved since this one read the file: its values are kept.
-  const std::string path = QFile::encodeName(filePath_).toStdString();
-  const StoreContents current = ReadStoreFile(path);
-  if (current.state == StoreState::Unusable) {
-    return SaveResult::Unreadable;
+  const SaveResult result =
+      MergeIntoStoreFile(QFile::encodeName(filePath_).toStdString(), unsaved_, document_);
+  if (result == SaveResult::Saved) {
+    unsaved_.clear();
   }
-  if (current.state == StoreState::TooLarge) {
-    return SaveResult::TooLarge;
-  }
-  IniDocument document(current.bytes);
-  for (const auto& [section, key, text] : unsaved_) {
-    document.SetValue(section, key, text);
-  }
-  const std::string bytes = document.Bytes();
-  if ((current.state == StoreState::Missing || bytes != current.bytes) &&
-      !ReplaceStoreFile(path, bytes)) {
-    return SaveResult::NotWritable;
-  }
-  document_ = std::move(document);
-  unsaved_.clear();
-  return SaveResult::Saved;
+  return result;
 }
 
 }  // namespace quorvane

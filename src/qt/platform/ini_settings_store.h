@@ -11,7 +11,6 @@
 #include <QString>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/platform/ini_document.h"
@@ -44,7 +43,7 @@ class IniSettingsStore final : public SettingsStore {
   QString filePath_;
   StoreState loaded_ = StoreState::Missing;
   IniDocument document_;
-  std::vector<std::tuple<std::string, std::string, std::string>> unsaved_;
+  std::vector<StoreChange> unsaved_;
 };
 
 }  // namespace quorvane

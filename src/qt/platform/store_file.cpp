@@ -193,4 +193,26 @@ bool ReplaceStoreFile(const std::string& path, const std::string& bytes) {
   return true;
 }
 
+SaveResult MergeIntoStoreFile(const std::string& path, const std::vector<StoreChange>& changes,
+                              IniDocument& saved) {
+  const StoreContents current = ReadStoreFile(path);
+  if (current.state == StoreState::Unusable) {
+    return SaveResult::Unreadable;
+  }
+  if (current.state == StoreState::TooLarge) {
+    return SaveResult::TooLarge;
+  }
+  IniDocument document(current.bytes);
+  for (const auto& [section, key, text] : changes) {
+    document.SetValue(section, key, text);
+  }
+  const std::string bytes = document.Bytes();
+  if ((current.state == StoreState::Missing || bytes != current.bytes) &&
+      !ReplaceStoreFile(path, bytes)) {
+    return SaveResult::NotWritable;
+  }
+  saved = std::move(document);
+  return SaveResult::Saved;
+}
+
 }  // namespace quorvane

@@ -6,6 +6,11 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/platform/ini_document.h"
+#include "core/platform/settings_store.h"
 
 namespace quorvane {
 
@@ -36,5 +41,14 @@ StoreContents ReadStoreFile(const std::string& path);
 // with the old file untouched, when any step before the rename fails. Call with the store's lock
 // held: copies of earlier saves are then known to be dead, and are removed by their name.
 bool ReplaceStoreFile(const std::string& path, const std::string& bytes);
+
+// Section, key and text of one value set.
+using StoreChange = std::tuple<std::string, std::string, std::string>;
+
+// A save's work under the lock: sets the changes in the file as it is now (another process may
+// have saved since this one read it, and its values stay) and replaces the file when its bytes
+// change. On success `saved` holds the document now on disk.
+SaveResult MergeIntoStoreFile(const std::string& path, const std::vector<StoreChange>& changes,
+                              IniDocument& saved);
 
 }  // namespace quorvane
