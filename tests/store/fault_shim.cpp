@@ -1,6 +1,7 @@
 // Preloaded into a process, makes one file-system call on the settings store fail, as a full
 // disk or a failing device would: QUORVANE_FAULT="<call>:<n>" fails the n-th open, write, fdatasync
-// ("fsync"), rename or close on a path that contains QUORVANE_FAULT_PATH, and says so on stderr.
+// ("fsync"), fsync ("dirsync", which a save makes of the folder), rename or close on a path that
+// contains QUORVANE_FAULT_PATH, and says so on stderr.
 // A failing read is a short one, as a bad block, NFS or FUSE give: the n-th read returns at most
 // 16 bytes (4096 with QUORVANE_FAULT_SHORT_BYTES) and every later read of that file fails.
 #include <dlfcn.h>
@@ -33,13 +34,14 @@ bool OnStore(int fd) {
 // True when this call is the one chosen to fail.
 bool Fails(const char* call) {
   static int counts[8];
-  static const char* const kCalls[] = {"open", "write", "fsync", "rename", "close", "read"};
+  static const char* const kCalls[] = {"open",  "write", "fsync",  "rename",
+                                       "close", "read",  "dirsync"};
   const char* fault = std::getenv("QUORVANE_FAULT");
   const std::size_t length = std::strlen(call);
   if (!fault || std::strncmp(fault, call, length) != 0 || fault[length] != ':') {
     return false;
   }
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 7; ++i) {
     if (std::strcmp(kCalls[i], call) == 0 && ++counts[i] == std::atoi(fault + length + 1)) {
       std::fprintf(stderr, "fault injected: %s\n", fault);
       return true;
@@ -110,6 +112,14 @@ int fdatasync(int fd) {
     return -1;
   }
   return Next<int (*)(int)>("fdatasync")(fd);
+}
+
+int fsync(int fd) {
+  if (OnStore(fd) && Fails("dirsync")) {
+    errno = EIO;
+    return -1;
+  }
+  return Next<int (*)(int)>("fsync")(fd);
 }
 
 int rename(const char* from, const char* to) {
