@@ -125,6 +125,24 @@ class IniSettingsStoreTest : public QObject {
     QCOMPARE(Contents(path), contents);
   }
 
+  // A store linked in from elsewhere stays a link; the save goes to the file it names, whose
+  // permissions are kept.
+  void aLinkedStoreIsSavedThroughTheLink() {
+    const QString target = Path("kept/elsewhere.ini");
+    QVERIFY(QDir().mkpath(Path("kept")));
+    Write(target, "[Config]\nZoom=2\n");
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    const QString link = Path("linked.ini");
+    QVERIFY(QFile::link(target, link));
+    IniSettingsStore store(link);
+    store.WriteSetting("Config", "Zoom", "7");
+    QCOMPARE(store.Sync(), SaveResult::Saved);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(Contents(target), QByteArray("[Config]\nZoom=7\n"));
+    QCOMPARE(QFile::permissions(target) & 0x7077,
+             QFile::ReadOwner | QFile::WriteOwner);  // owner, group, others
+  }
+
   void valuesAreStoredAsTheTextGiven() {
     const QString path = Path("texts.ini");
     {
