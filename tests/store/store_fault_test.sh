@@ -30,28 +30,4 @@ for call in open write fsync rename close read dirsync; do
     esac
   done
 done
-# A store of 8 KB with 120 keys of other programs, cut after its first 4 KB: whichever read is
-# cut, the file stays whole.
-{
-  echo '[Config]'
-  echo 'Zoom=2.0'
-  for i in $(seq 1 120); do printf 'Foreign%03d=%s\n' "$i" "$(printf '%056d' "$i")"; done
-  printf '[UpdateInfo]\nCurrentVersion=1.01.0000\n'
-} >"$scratch/expected/large"
-[ "$(stat -c %s "$scratch/expected/large")" -gt 8000 ] || fail "the large store is too small"
-for n in 1 2 3 4 5 6; do
-  cp "$scratch/expected/large" "$store"
-  rc=0
-  QUORVANE_FAULT="read:$n" QUORVANE_FAULT_SHORT_BYTES=4096 QUORVANE_FAULT_PATH="$scratch/store" \
-    LD_PRELOAD="$FAULT_SHIM" ASAN_OPTIONS=verify_asan_link_order=0 "$SAVE_DRIVER" "$store" 9.5 \
-    2>"$scratch/err" || rc=$?
-  if [ "$rc" -eq 0 ]; then
-    [ "$(grep -c '^Foreign' "$store")" -eq 120 ] && grep -qx 'Zoom=9.5' "$store" &&
-      grep -qx 'CurrentVersion=1.01.0000' "$store" || fail "large store, read:$n: saved in part"
-  else
-    [ "$rc" -eq 2 ] || fail "large store, read:$n: ended with $rc"
-    cmp -s "$store" "$scratch/expected/large" || fail "large store, read:$n: failed, yet changed"
-  fi
-  check_no_leftovers "large store, read:$n"
-done
 echo "PASS"

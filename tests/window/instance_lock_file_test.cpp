@@ -57,16 +57,6 @@ class InstanceLockFileTest : public QObject {
     qunsetenv("DISPLAY");
   }
 
-  void theFolderIsTheSameWhateverTheEnvironment() {
-    const std::string first = InstanceLockFile::DefaultFolder();
-    qputenv("XDG_RUNTIME_DIR", dir_.path().toUtf8());
-    qputenv("TMPDIR", dir_.path().toUtf8());
-    QCOMPARE(InstanceLockFile::DefaultFolder(), first);
-    qunsetenv("XDG_RUNTIME_DIR");
-    qunsetenv("TMPDIR");
-    QCOMPARE(InstanceLockFile::DefaultFolder(), first);
-  }
-
   // Spellings of one X display share a scope; other displays and hosts do not.
   void eachDisplayHasItsOwnScope() {
     const std::string local = ScopeWith(":0");
