@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The Linux command line: --help, -h, --version and wrong options answer without a display and
 # without touching the settings; a wrong option or value, or a setting given where no full-screen
 # orrery runs, exits 2 with a short error.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A store that cannot be read whole (a read returns its first 4 KB and then fails, as a bad block,
 # NFS or FUSE can) is never rewritten: not by the start's version record, and not by the dialog,
 # whose OK says why it saved nothing.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The settings dialog of the real binary, driven by keys: what Return, Alt+M and Escape store,
 # the language of a first start on a Japanese system, an unwritable store, and that other starts
 # give way while the dialog is open. No window manager: the dialog has to take the keyboard focus itself.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Automatic focus change outwards ("CenterId" 10): Mercury is the focus first, Venus after 51
 # ticks. The overlay's line 2 then shows exactly what a saver with Venus as fixed focus shows.
 source "$(dirname "$0")/fullscreen_lib.sh"

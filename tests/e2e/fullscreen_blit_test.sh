@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # What the full-screen window sends to the X server: the whole screen exactly once at start and
 # afterwards only what changes, even with big discs; and the right colours on 16- and 8-bit
 # screens.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Each way of ending the saver, without a window manager: a key, a mouse button, a mouse move of
 # 15 pixels between two ticks. Each ends the process with status 0 within 0.5 s, also with huge
 # stored magnifications. Keys reach the saver even when another window held the keyboard focus

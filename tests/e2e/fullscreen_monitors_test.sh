@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # "/s" over two monitors of one X screen: both are covered, the orrery at the primary's centre and
 # the other black; a monitor added while it runs is covered at once; any key still ends it.
 source "$(dirname "$0")/fullscreen_lib.sh"

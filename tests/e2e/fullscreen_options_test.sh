@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # `quorvane /s` with settings on the command line runs with them, as --window-id does: the
 # overlay (magnification, focus planet, time scale, in the chosen language) of both is the same,
 # and differs from the one of the saved settings.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # At 200 % (Qt's scale factor, or Xft.dpi 192) "/s" paints every device pixel of the screen, the
 # Sun at its centre, and the overlay twice as far from the corner as at 100 %; the preview fills
 # twice its size in its pane.

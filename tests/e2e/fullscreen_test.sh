@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # `quorvane /s` under Xvfb: the picture (Sun, planets on their rings, overlay), a slow mouse drift
 # that must not end it, and second starts in every mode that leave at once while it runs.
 source "$(dirname "$0")/fullscreen_lib.sh"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Under a window manager the saver still covers the screen, has no frame, stays out of taskbars
 # (a utility window, which taskbars leave out) and takes the keys.
 source "$(dirname "$0")/fullscreen_lib.sh"

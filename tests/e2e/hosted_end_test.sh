@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A hosted saver ended by a signal leaves the window as it found it: run by hand with --root,
 # SIGTERM or Ctrl+C (SIGINT) gives the root window its background back; in another program's
 # window SIGINT and SIGHUP leave that window's own background. Each ends at once with status 0.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # --window-id draws the full-screen orrery into another program's window at its whole size and
 # lays it out again when the window is resized; input does not end it, SIGTERM does, at once and
 # with status 0, and the end of the window ends it too.

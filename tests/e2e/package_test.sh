@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Installing and packaging. `cmake --install` with any prefix puts the program, the menu entry,
 # the icons, the manual page and the package's documents below it, and the xscreensaver hack and
 # its settings file where xscreensaver reads them. `cpack -G DEB` builds a package holding the

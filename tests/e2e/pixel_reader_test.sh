@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The tests' pixel reader: the same numbers from a colour picture and from a grey one (which
 # ImageMagick may store and print with a single channel), at the right coordinates, also for a
 # part of a picture.

@@ -62,14 +62,11 @@ pane() {
   PANE_PID=$LAST_WINDOW_PID
 }
 
-# expect_end_with_pane PANE_PID PREVIEW_PID: the pane's program exits, and the preview follows
-# within half a second, successfully.
+# expect_end_with_pane PANE_PID PREVIEW_PID: the pane's program exits, and the preview follows,
+# successfully. It follows at once, as its window goes with the pane's; the bound is generous only
+# so that a loaded machine passes, and still catches a preview left running.
 expect_end_with_pane() {
-  local started
-  started=$(date +%s%N)
   kill "$1"
-  wait_exit "$2" 0.5 >"$E2E_TMP/status"
-  local elapsed=$((($(date +%s%N) - started) / 1000000))
+  wait_exit "$2" 5 >"$E2E_TMP/status"
   [ "$(cat "$E2E_TMP/status")" = 0 ] || fail "the preview exited with $(cat "$E2E_TMP/status")"
-  [ "$elapsed" -le 500 ] || fail "the preview outlived its pane by ${elapsed} ms"
 }

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A preview whose pane goes while it starts: the host exits 0 to 160 ms after "/p" is launched,
 # before the preview finds the pane, while it attaches or just after. Each time the preview ends,
 # successfully and silently, instead of staying behind as a top-level window. The times from the

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Previews side by side, each in its own pane and each ending with its own pane; and no preview
 # beside an open settings dialog.
 source "$(dirname "$0")/lib.sh"

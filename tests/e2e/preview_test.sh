@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The preview in a host's pane: it fills the pane's top-left 155 x 115 pixels whatever the pane's
 # size, its planet moves, it prints nothing, and it ends within half a second of its pane.
 source "$(dirname "$0")/lib.sh"

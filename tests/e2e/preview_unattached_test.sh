@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A preview without a parent to live in. "/p" alone, "/p 0" and an input-only window leave the
 # preview a top-level window at the screen's top-left. A positive number that names no window,
 # after a blank or a colon, may be a pane the host has just destroyed, and a negative handle or

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The preview under a window manager: attached, it sits in the pane's client area, not in a frame
 # of its own; without a pane it stays borderless at the screen's top-left.
 source "$(dirname "$0")/lib.sh"

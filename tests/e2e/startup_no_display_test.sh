@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Without a display to open, a start that would show a window ends with status 1 and one line on
 # standard error, and writes nothing; a start that shows nothing needs no display.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # On an 8-bit PseudoColor display, which Qt cannot draw its windows on, the settings dialog and
 # the preview end with status 1 and one line that says why, writing nothing; the full-screen run,
 # which draws without Qt, still shows.

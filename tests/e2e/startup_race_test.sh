@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Two window starts at the same instant, before either has a window the other could find:
 # exactly one runs, the other ends at once, silently and with status 0, whether or not each has
 # XDG_RUNTIME_DIR. Repeated, since the race is won by chance. A run on one X display does not

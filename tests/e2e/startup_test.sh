@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Start-up: an unknown selector writes only the version record and shows nothing; an open
 # full-screen window or settings dialog keeps every mode from starting, with and without a
 # window manager.

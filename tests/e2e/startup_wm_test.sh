@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The single-instance check finds windows that a window manager has put into frames.
 source "$(dirname "$0")/lib.sh"
 e2e_start 1024x768 --wm

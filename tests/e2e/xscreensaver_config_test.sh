@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The settings page xscreensaver's settings tool builds from quorvane.xml: every choice passes
 # arguments the program takes, each list has a choice that keeps the saved setting, and the
 # magnification slider passes every value a user can pick (the tool leaves a number out at its

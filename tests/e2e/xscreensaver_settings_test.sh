@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # xscreensaver's settings tool previews the selected hack in a window of its own: it runs the
 # hack's command line with --window-id and that window appended (`quorvane --root --window-id
 # 0x...`), and the orrery must appear there, the Sun at the window's centre.

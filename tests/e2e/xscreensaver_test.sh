@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A real xscreensaver with quorvane as its one hack: activated, it runs `quorvane --root`, which
 # draws the orrery into the saver's window (the Sun's orange at the centre); deactivated, it ends
 # quorvane.

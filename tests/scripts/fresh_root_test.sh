@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # scripts/fresh-root.sh on a tiny root made from this machine's bash, in place of a cached
 # debootstrap result: what the command sees inside, what it hands back, and that nothing it did
 # outlives it (processes, mounts, the unpacked root), while bound host folders stay untouched.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Under a Wayland compositor without XWayland: the settings dialog opens on Qt's Wayland platform
 # and saves through its access keys; the preview and the hosted modes, which need X11 windows,
 # give one line and status 2.

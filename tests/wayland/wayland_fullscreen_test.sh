@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # `quorvane /s` under a headless sway with two outputs, one at scale 2: both are covered edge to
 # edge over another program's window, the orrery on the first and black on the second; a second
 # start gives way; a key, a click and a pointer move of 11 pixels between two ticks each end it

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # `quorvane /s` follows the outputs of a headless sway while it runs: an output plugged in is
 # covered, one taken away leaves the others covered, the first output's scale going from 1 to 2
 # redraws the orrery in its device pixels, and the saver ends when the compositor ends.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Where the compositor offers no layer shell (GNOME), `quorvane /s` covers each output with a
 # full-screen toplevel: under sway with the layer shell left unused (a test hook), both outputs
 # are covered over another program's window, and a key and a pointer move each end it.

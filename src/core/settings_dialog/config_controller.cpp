@@ -11,7 +11,7 @@ ConfigController::ConfigController(ConfigView& view, const ModPublic& modPublic,
                                    SettingsStore& store, NumericLocale locale)
     : view_(view), modPublic_(modPublic), store_(store), locale_(std::move(locale)) {}
 
-void ConfigController::Form_Load() {
+void ConfigController::Load() {
   SetCreationState();
   SetCopyright();
   DialogLanguage = modPublic_.settings.Language;
@@ -70,7 +70,7 @@ void ConfigController::LoadControls() {
   const int language = modPublic_.settings.Language;
   if (language == kJapanese || language == kEnglish) {
     view_.Check(language == kJapanese ? ControlId::optLanguage0 : ControlId::optLanguage1);
-    optLanguage_Click();
+    SwitchLanguage();
   }
   view_.SetZoomText(FormatNumber(modPublic_.settings.Zoom, "0.0#", locale_.decimalPoint));
   if (modPublic_.settings.Orbit != 0) {
@@ -78,13 +78,13 @@ void ConfigController::LoadControls() {
   }
 }
 
-void ConfigController::optLanguage_Click() {
+void ConfigController::SwitchLanguage() {
   DialogLanguage = view_.IsChecked(ControlId::optLanguage0) ? kJapanese : kEnglish;
   SetCaptions();
   FillFocusList();
 }
 
-void ConfigController::Label_AccessKey(ControlId label) {
+void ConfigController::EnterRowOfLabel(ControlId label) {
   ControlId target = AccessKeyTarget(label);
   if (ConfigControl(target).kind == ControlKind::OptionButton) {
     const auto group = OptionGroup(target);
@@ -118,21 +118,21 @@ bool ConfigController::SaveConfig() {
   return false;
 }
 
-void ConfigController::cmdOK_Click() {
+void ConfigController::SaveAndClose() {
   if (CheckZoom() && SaveConfig()) {
     view_.EndProgram();
   }
 }
 
-void ConfigController::cmdCancel_Click() {
+void ConfigController::Close() {
   view_.EndProgram();
 }
 
-void ConfigController::cmdSubmit_Click() {
+void ConfigController::Save() {
   SaveConfig();
 }
 
-void ConfigController::labCopyright_Click() {
+void ConfigController::OpenHomePage() {
   view_.OpenWebPage(kHomePage);
 }
 

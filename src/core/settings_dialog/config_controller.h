@@ -20,20 +20,23 @@ class ConfigController {
                    NumericLocale locale);
 
   // Fills the controls from the settings; runs once, before the dialog shows.
-  void Form_Load();
-  // A click on either language option.
-  void optLanguage_Click();
+  void Load();
+  // Either language option was chosen: the captions change to it.
+  void SwitchLanguage();
   // A label's access key: the focus moves into the row the label names, in a row of options to
   // the selected one, as Tab enters it.
-  void Label_AccessKey(ControlId label);
+  void EnterRowOfLabel(ControlId label);
   // Asked whenever the focus is about to leave txtZoom: false keeps it there, after the user
   // has seen why.
   bool CheckZoom();
-  void cmdOK_Click();
-  // Esc and the close box end here too.
-  void cmdCancel_Click();
-  void cmdSubmit_Click();
-  void labCopyright_Click();
+  // OK: saves and ends the program, unless the magnification or the save fails.
+  void SaveAndClose();
+  // Cancel; Esc and the close box end here too.
+  void Close();
+  // Apply: saves and stays open.
+  void Save();
+  // The copyright line is a link to the home page.
+  void OpenHomePage();
 
  private:
   void SetCreationState();

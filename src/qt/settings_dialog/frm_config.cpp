@@ -64,7 +64,7 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store,
   SetBuddies();
   SetTabOrder();
   ConnectEvents();
-  controller_.Form_Load();
+  controller_.Load();
 }
 
 void frmConfig::CreateControls() {
@@ -186,15 +186,15 @@ void frmConfig::SetTabOrder() {
 void frmConfig::ConnectEvents() {
   for (const ControlId option : {ControlId::optLanguage0, ControlId::optLanguage1}) {
     connect(Control<QRadioButton>(option), &QRadioButton::clicked, this,
-            [this] { controller_.optLanguage_Click(); });
+            [this] { controller_.SwitchLanguage(); });
   }
   auto* ok = Control<QPushButton>(ControlId::cmdOK);
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, [this] { controller_.cmdOK_Click(); });
+  connect(ok, &QPushButton::clicked, this, [this] { controller_.SaveAndClose(); });
   connect(Control<QPushButton>(ControlId::cmdCancel), &QPushButton::clicked, this,
-          [this] { controller_.cmdCancel_Click(); });
+          [this] { controller_.Close(); });
   connect(Control<QPushButton>(ControlId::cmdSubmit), &QPushButton::clicked, this,
-          [this] { controller_.cmdSubmit_Click(); });
+          [this] { controller_.Save(); });
 
   auto* footer = Control<QLabel>(ControlId::labCopyright);
   footer->setTextFormat(Qt::PlainText);
@@ -327,7 +327,7 @@ void frmConfig::OpenWebPage(std::string_view url) {
 }
 
 void frmConfig::reject() {
-  controller_.cmdCancel_Click();
+  controller_.Close();
 }
 
 void frmConfig::Centre(QSize outer) {
@@ -398,7 +398,7 @@ bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
   if (watched == footer && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<const QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton && footer->rect().contains(mouse->position().toPoint())) {
-      controller_.labCopyright_Click();
+      controller_.OpenHomePage();
       return true;
     }
   }

@@ -61,30 +61,7 @@ void WaylandSeat::Capabilities(void* seatData, wl_seat* seat, std::uint32_t capa
          std::uint32_t) {},
       [](void*, wl_keyboard*, std::int32_t, std::int32_t) {},
   };
-  static const wl_pointer_listener pointerListener = {
-      [](void* data, wl_pointer* pointer, std::uint32_t serial, wl_surface*, wl_fixed_t x,
-         wl_fixed_t y) {
-        // No pointer image over the saver.
-        wl_pointer_set_cursor(pointer, serial, nullptr, 0, 0);
-        SeatOf(data).track_.Enter(wl_fixed_to_double(x), wl_fixed_to_double(y));
-      },
-      [](void* data, wl_pointer*, std::uint32_t, wl_surface*) { SeatOf(data).track_.Leave(); },
-      [](void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
-        SeatOf(data).track_.Motion(wl_fixed_to_double(x), wl_fixed_to_double(y));
-      },
-      [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t,
-         std::uint32_t state) {
-        if (state == WL_POINTER_BUTTON_STATE_PRESSED) {
-          SeatOf(data).mouseDown_();
-        }
-      },
-      [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},
-      [](void*, wl_pointer*) {},
-      [](void*, wl_pointer*, std::uint32_t) {},
-      [](void*, wl_pointer*, std::uint32_t, std::uint32_t) {},
-      [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},
-      [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},
-  };
+  static const wl_pointer_listener pointerListener = PointerListener();
   static const wl_touch_listener touchListener = {
       [](void* data, wl_touch*, std::uint32_t, std::uint32_t, wl_surface*, std::int32_t, wl_fixed_t,
          wl_fixed_t) { SeatOf(data).mouseDown_(); },
@@ -118,6 +95,36 @@ void WaylandSeat::Capabilities(void* seatData, wl_seat* seat, std::uint32_t capa
   } else if (!touch) {
     Drop(self.touch_, WL_TOUCH_RELEASE_SINCE_VERSION, &wl_touch_release, &wl_touch_destroy);
   }
+}
+
+// Filled in by name: newer libwayland versions add events to this struct. Those of versions past
+// the one we bind never arrive, so their slots stay empty.
+wl_pointer_listener WaylandSeat::PointerListener() {
+  wl_pointer_listener listener{};
+  listener.enter = [](void* data, wl_pointer* pointer, std::uint32_t serial, wl_surface*,
+                      wl_fixed_t x, wl_fixed_t y) {
+    // No pointer image over the saver.
+    wl_pointer_set_cursor(pointer, serial, nullptr, 0, 0);
+    SeatOf(data).track_.Enter(wl_fixed_to_double(x), wl_fixed_to_double(y));
+  };
+  listener.leave = [](void* data, wl_pointer*, std::uint32_t, wl_surface*) {
+    SeatOf(data).track_.Leave();
+  };
+  listener.motion = [](void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
+    SeatOf(data).track_.Motion(wl_fixed_to_double(x), wl_fixed_to_double(y));
+  };
+  listener.button = [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t,
+                       std::uint32_t state) {
+    if (state == WL_POINTER_BUTTON_STATE_PRESSED) {
+      SeatOf(data).mouseDown_();
+    }
+  };
+  listener.axis = [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {};
+  listener.frame = [](void*, wl_pointer*) {};
+  listener.axis_source = [](void*, wl_pointer*, std::uint32_t) {};
+  listener.axis_stop = [](void*, wl_pointer*, std::uint32_t, std::uint32_t) {};
+  listener.axis_discrete = [](void*, wl_pointer*, std::uint32_t, std::int32_t) {};
+  return listener;
 }
 
 }  // namespace quorvane::wayland

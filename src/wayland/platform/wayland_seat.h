@@ -13,6 +13,7 @@
 
 struct wl_keyboard;
 struct wl_pointer;
+struct wl_pointer_listener;
 struct wl_seat;
 struct wl_touch;
 
@@ -29,6 +30,7 @@ class WaylandSeat {
 
  private:
   static void Capabilities(void* data, wl_seat* seat, std::uint32_t capabilities);
+  static wl_pointer_listener PointerListener();
 
   wl_seat* seat_;
   PointerTrack& track_;

@@ -1,7 +1,7 @@
 // The few services of the system the program uses, on Win32.
 //
 // Implements: the search for a top-level window by title (FindWindowW), the per-user instance
-// lock (a named mutex in the session's namespace), the system's country (GetLocaleInfoEx), the
+// lock (a named mutex in the session's namespace), the system's country (GetLocaleInfoW), the
 // program's folder (GetModuleFileNameW), the registry store, the environment, the cursor
 // position, opening a web page (ShellExecuteW) and the system's "screen saver running" switch.
 // There is always a display to show windows on, so the display check never fails.

@@ -144,7 +144,7 @@ frmConfig::frmConfig(const ModPublic& modPublic, SettingsStore& store, HWND owne
   window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, Widen(kConfigTitle).c_str(), kStyle,
                             box.left, box.top, width, height, owner, nullptr, instance, this);
   CreateControls();
-  controller_.Form_Load();
+  controller_.Load();
 }
 
 frmConfig::~frmConfig() {
@@ -246,7 +246,7 @@ bool frmConfig::PreTranslate(MSG& message) {
   if (message.message == WM_SYSCHAR) {
     const auto control = ControlWithAccessKey(static_cast<wchar_t>(message.wParam));
     if (control && ConfigControl(*control).kind == ControlKind::Label) {
-      controller_.Label_AccessKey(*control);
+      controller_.EnterRowOfLabel(*control);
       return true;
     }
   }
@@ -296,15 +296,15 @@ bool frmConfig::LeavesZoom(const MSG& message) const {
 void frmConfig::OnCommand(int id, int code) {
   const auto is = [id](ControlId control) { return id == CommandId(control); };
   if (is(ControlId::cmdOK)) {
-    controller_.cmdOK_Click();
+    controller_.SaveAndClose();
   } else if (is(ControlId::cmdCancel)) {
-    controller_.cmdCancel_Click();
+    controller_.Close();
   } else if (is(ControlId::cmdSubmit) && code == BN_CLICKED) {
-    controller_.cmdSubmit_Click();
+    controller_.Save();
   } else if ((is(ControlId::optLanguage0) || is(ControlId::optLanguage1)) && code == BN_CLICKED) {
-    controller_.optLanguage_Click();
+    controller_.SwitchLanguage();
   } else if (is(ControlId::labCopyright) && code == STN_CLICKED) {
-    controller_.labCopyright_Click();
+    controller_.OpenHomePage();
   }
 }
 
@@ -341,7 +341,7 @@ LRESULT frmConfig::Receive(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       }
       break;
     case WM_CLOSE:
-      controller_.cmdCancel_Click();
+      controller_.Close();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

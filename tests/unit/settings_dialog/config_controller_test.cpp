@@ -71,13 +71,13 @@ class ConfigControllerTest : public ::testing::Test {
 
   ConfigController Load() {
     ConfigController controller(view_, modPublic_, store_, locale_);
-    controller.Form_Load();
+    controller.Load();
     return controller;
   }
   // The user clicks a language option: it is selected before its click event runs.
   void ClickLanguage(ConfigController& controller, bool japanese) {
     view_.Check(japanese ? ControlId::optLanguage0 : ControlId::optLanguage1);
-    controller.optLanguage_Click();
+    controller.SwitchLanguage();
   }
   std::vector<std::string> Config() const {
     std::vector<std::string> written;
@@ -130,7 +130,7 @@ TEST_F(ConfigControllerTest, OkWritesWhatTheLoadShowedAndWhatTheUserChanged) {
     if (c.typed != nullptr) {
       view_.zoomText = c.typed;
     }
-    controller.cmdOK_Click();
+    controller.SaveAndClose();
     EXPECT_TRUE(view_.messages.empty());
     EXPECT_EQ(view_.ended, 1);
     EXPECT_EQ(Config(), c.written) << c.written[0];
@@ -165,7 +165,7 @@ TEST_F(ConfigControllerTest, RejectedMagnificationKeepsTheFocusAndWritesNothing)
       ClickLanguage(controller, japanese);
       view_.zoomText = text;
       EXPECT_FALSE(controller.CheckZoom());
-      controller.cmdOK_Click();
+      controller.SaveAndClose();
       ASSERT_EQ(view_.messages.size(), 2U) << text;
       EXPECT_EQ(view_.messages[1].first, MessageIcon::Warning);
       EXPECT_EQ(view_.messages[1].second.title, japanese ? "指定エラー" : "Error");
@@ -184,10 +184,10 @@ TEST_F(ConfigControllerTest, StoredMagnificationOutsideTheLimits) {
   modPublic_.settings.Zoom = 100;
   ConfigController controller = Load();
   EXPECT_EQ(view_.zoomText, "100.0");
-  controller.cmdSubmit_Click();
+  controller.Save();
   EXPECT_EQ(Config()[2], "100.0");
   store_.values.clear();
-  controller.cmdOK_Click();
+  controller.SaveAndClose();
   ASSERT_EQ(view_.messages.size(), 1U);
   EXPECT_EQ(view_.ended, 0);
   EXPECT_TRUE(store_.values.empty());
@@ -198,13 +198,13 @@ TEST_F(ConfigControllerTest, ApplyThenCancelKeepsWhatWasApplied) {
   view_.selection = 5;
   view_.Check(ControlId::optOrbit0);
   view_.zoomText = "7";
-  controller.cmdSubmit_Click();
+  controller.Save();
   EXPECT_EQ(view_.ended, 0);
   ClickLanguage(controller, true);
   view_.zoomText = "9";
-  controller.labCopyright_Click();
+  controller.OpenHomePage();
   EXPECT_EQ(view_.pages, std::vector<std::string>{std::string(kHomePage)});
-  controller.cmdCancel_Click();
+  controller.Close();
   EXPECT_EQ(view_.ended, 1);
   EXPECT_TRUE(view_.messages.empty());
   EXPECT_EQ(Config(), (std::vector<std::string>{"6", "2", "7", "True"}));
@@ -218,11 +218,11 @@ TEST_F(ConfigControllerTest, FailedSaveKeepsTheDialogOpen) {
   view_.selection = 7;
   view_.zoomText = "8";
   store_.writable = false;
-  controller.cmdOK_Click();
+  controller.SaveAndClose();
   ClickLanguage(controller, true);
-  controller.cmdSubmit_Click();
+  controller.Save();
   store_.failure = SaveResult::Busy;
-  controller.cmdSubmit_Click();
+  controller.Save();
   ASSERT_EQ(view_.messages.size(), 3U);
   EXPECT_EQ(view_.messages[0].first, MessageIcon::Critical);
   EXPECT_EQ(view_.messages[0].second.title, "Save error");
@@ -233,7 +233,7 @@ TEST_F(ConfigControllerTest, FailedSaveKeepsTheDialogOpen) {
   EXPECT_EQ(view_.selection, 7);
   EXPECT_EQ(view_.zoomText, "8");
   store_.writable = true;
-  controller.cmdOK_Click();
+  controller.SaveAndClose();
   EXPECT_EQ(view_.ended, 1);
   EXPECT_EQ(Config(), (std::vector<std::string>{"8", "1", "8", "False"}));
 }
@@ -250,14 +250,14 @@ TEST_F(ConfigControllerTest, LabelAccessKeysMoveTheFocusIntoTheirRow) {
       {ControlId::labZoom, ControlId::txtZoom},
   };
   for (const auto& [label, target] : expected) {
-    controller.Label_AccessKey(label);
+    controller.EnterRowOfLabel(label);
     EXPECT_EQ(view_.focus, target);
   }
   view_.Check(ControlId::optOrbit0);
   ClickLanguage(controller, true);
-  controller.Label_AccessKey(ControlId::labOrbit);
+  controller.EnterRowOfLabel(ControlId::labOrbit);
   EXPECT_EQ(view_.focus, ControlId::optOrbit0);
-  controller.Label_AccessKey(ControlId::labLanguage);
+  controller.EnterRowOfLabel(ControlId::labLanguage);
   EXPECT_EQ(view_.focus, ControlId::optLanguage0);
 }
 
