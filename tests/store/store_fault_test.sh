@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Every open, write, fsync, rename and close of a save is made to fail in turn, and every read
 # made short: a save reported done leaves exactly the new file, a failed one leaves the old file
 # byte for byte.

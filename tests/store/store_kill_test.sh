@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A process killed at a random moment of its saves leaves the old file or a complete new one:
 # every line but the value it saves is as it was.
 source "$(dirname "$0")/lib.sh"
