@@ -8,11 +8,24 @@ e2e_start 1280x800
 start_window "Saver host" --size 640x480 >"$E2E_TMP/host"
 host=$(cat "$E2E_TMP/host")
 host_pid=$LAST_WINDOW_PID
+# The first picture in the window is complete: it is the snapshot of the same start angles after
+# no ticks, the Sun already filled. The program ends as soon as it has put a window's worth of
+# pixels, which leaves that first picture in the window.
+QUORVANE_TEST_SEED=1 PUT_IMAGE_EXIT_AREA=$((640 * 480)) LD_PRELOAD="$PUT_IMAGE_LOGGER" \
+  run_quorvane --window-id "$(printf '0x%x' "$host")" --focus 4 --orbits --language en
+wait_exit "$QUORVANE_PID" 10 >/dev/null
+screenshot "$E2E_TMP/screen.png"
+convert "$E2E_TMP/screen.png" -crop 640x480+0+0 +repage "$E2E_TMP/first.png"
+"$QUORVANE" --snapshot "$E2E_TMP/expected.png" --size 640x480 --ticks 0 --seed 1 --focus 4 \
+  --orbits --language en
+expect_pixel "$E2E_TMP/expected.png" 320 240 "255 96 0"
+for picture in first expected; do
+  convert "$E2E_TMP/$picture.png" -colorspace sRGB -depth 8 "rgb:$E2E_TMP/$picture.rgb"
+done
+cmp -s "$E2E_TMP/first.rgb" "$E2E_TMP/expected.rgb" ||
+  fail "the first picture is not the snapshot of the same start"
+
 run_quorvane --window-id "$(printf '0x%x' "$host")" --focus 4 --orbits
-# The first picture in the window is complete: the Sun already filled once the host's white has
-# been painted over. The picture goes in bands from the top: the last corner comes last.
-wait_pixel "$E2E_TMP/first.png" 639 479 "0 0 0"
-expect_pixel "$E2E_TMP/first.png" 320 240 "255 96 0"
 wait_sun "$E2E_TMP/small.png" 320 240
 # The host's white is painted over to its corners.
 for point in "0 0" "639 0" "0 479" "639 479"; do
@@ -22,6 +35,7 @@ done
 [ "$(xdotool search --onlyvisible --name 'Quorvane' 2>/dev/null | wc -l)" = 0 ] || fail "the saver opened a window"
 
 xdotool windowsize "$host" 1200 760
+wait_pixel "$E2E_TMP/large.png" 1199 759 "0 0 0"
 wait_sun "$E2E_TMP/large.png" 600 380
 for point in "1199 0" "0 759" "1199 759"; do
   expect_pixel "$E2E_TMP/large.png" $point "0 0 0"
