@@ -17,6 +17,14 @@ check_refused() {
 check_refused env -u DISPLAY
 # A display that names no server.
 check_refused env DISPLAY=:987
+# A server that refuses us for want of authorization: Xlib would say so on every attempt.
+xauth -q -f "$E2E_TMP/server.auth" add :0 . "$(mcookie)" 2>/dev/null
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -auth "$E2E_TMP/server.auth" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+E2E_PIDS+=($!)
+read -r -t 15 -u "$fd" locked || fail "Xvfb with authorization did not start"
+check_refused env DISPLAY=":$locked" XAUTHORITY="$E2E_TMP/none"
+grep -q 'Authorization required' "$E2E_TMP/err" || fail "the reason was not given: $(cat "$E2E_TMP/err")"
 
 env -u DISPLAY "$QUORVANE" /a || fail "/a needs no display"
 grep -qx 'CurrentVersion=1.01.0000' "$INI" || fail "/a wrote no version record"

@@ -1,6 +1,9 @@
 // Preloaded into a process, makes one file-system call on the settings store fail, as a full
 // disk or a failing device would: QUORVANE_FAULT="<call>:<n>" fails the n-th open, write, fdatasync
-// ("fsync"), rename or close on a path that contains QUORVANE_FAULT_PATH, and says so on stderr.
+// ("fsync"), fsync ("dirsync", which a save makes of the folder), rename or close on a path that
+// contains QUORVANE_FAULT_PATH, and says so on stderr.
+// A failing read is a short one, as a bad block, NFS or FUSE give: the n-th read returns at most
+// 16 bytes (4096 with QUORVANE_FAULT_SHORT_BYTES) and every later read of that file fails.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -13,6 +16,9 @@
 #include <string>
 
 namespace {
+
+// The store's descriptor whose reads fail after a short one, until it is closed.
+int cutDescriptor = -1;
 
 bool OnStore(const char* path) {
   const char* watched = std::getenv("QUORVANE_FAULT_PATH");
@@ -28,13 +34,14 @@ bool OnStore(int fd) {
 // True when this call is the one chosen to fail.
 bool Fails(const char* call) {
   static int counts[8];
-  static const char* const kCalls[] = {"open", "write", "fsync", "rename", "close"};
+  static const char* const kCalls[] = {"open",  "write", "fsync",  "rename",
+                                       "close", "read",  "dirsync"};
   const char* fault = std::getenv("QUORVANE_FAULT");
   const std::size_t length = std::strlen(call);
   if (!fault || std::strncmp(fault, call, length) != 0 || fault[length] != ':') {
     return false;
   }
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < 7; ++i) {
     if (std::strcmp(kCalls[i], call) == 0 && ++counts[i] == std::atoi(fault + length + 1)) {
       std::fprintf(stderr, "fault injected: %s\n", fault);
       return true;
@@ -76,6 +83,21 @@ int open64(const char* path, int flags, ...) {
   return Open("open64", path, flags, mode);
 }
 
+ssize_t read(int fd, void* data, size_t size) {
+  const auto next = Next<ssize_t (*)(int, void*, size_t)>("read");
+  if (fd == cutDescriptor) {
+    errno = EIO;
+    return -1;
+  }
+  if (OnStore(fd) && Fails("read")) {
+    cutDescriptor = fd;
+    const char* cut = std::getenv("QUORVANE_FAULT_SHORT_BYTES");
+    const size_t most = cut ? std::strtoul(cut, nullptr, 10) : 16;
+    return next(fd, data, size < most ? size : most);
+  }
+  return next(fd, data, size);
+}
+
 ssize_t write(int fd, const void* data, size_t size) {
   if (OnStore(fd) && Fails("write")) {
     errno = ENOSPC;
@@ -92,6 +114,14 @@ int fdatasync(int fd) {
   return Next<int (*)(int)>("fdatasync")(fd);
 }
 
+int fsync(int fd) {
+  if (OnStore(fd) && Fails("dirsync")) {
+    errno = EIO;
+    return -1;
+  }
+  return Next<int (*)(int)>("fsync")(fd);
+}
+
 int rename(const char* from, const char* to) {
   if (OnStore(to) && Fails("rename")) {
     errno = EIO;
@@ -102,6 +132,9 @@ int rename(const char* from, const char* to) {
 
 // Linux releases the descriptor even when close reports an error.
 int close(int fd) {
+  if (fd == cutDescriptor) {
+    cutDescriptor = -1;
+  }
   const bool fails = OnStore(fd) && Fails("close");
   const int result = Next<int (*)(int)>("close")(fd);
   if (fails) {

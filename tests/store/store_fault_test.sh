@@ -1,8 +1,10 @@
-# Every open, write, fsync, rename and close of a save is made to fail in turn: a save reported
-# done leaves exactly the new file, a failed one leaves the old file byte for byte.
+#!/usr/bin/env bash
+# Every open, write, fsync, rename and close of a save is made to fail in turn, and every read
+# made short: a save reported done leaves exactly the new file, a failed one leaves the old file
+# byte for byte.
 source "$(dirname "$0")/lib.sh"
 
-for call in open write fsync rename close; do
+for call in open write fsync rename close read dirsync; do
   for n in $(seq 1 30); do
     cp "$scratch/expected/old" "$store"
     rc=0
@@ -22,6 +24,10 @@ for call in open write fsync rename close; do
     # Every write and rename, and the first flush (the one that puts the data on disk), decide.
     case "$call:$n" in
       write:* | rename:* | fsync:1) [ "$rc" -ne 0 ] || fail "$call:$n failed, yet the save was reported done" ;;
+      # The folder is forced to disk after the rename, which has put the new file in place.
+      dirsync:*) [ "$rc" -eq 0 ] || fail "$call:$n: a save whose folder could not be synced reported $rc" ;;
+      # The first read of the start and the first of the re-read before the save.
+      read:1 | read:3) [ "$rc" -eq 2 ] || fail "$call:$n: a store read in part was not reported unreadable ($rc)" ;;
     esac
   done
 done

@@ -13,6 +13,7 @@ class MemorySettingsStore : public SettingsStore {
  public:
   std::map<std::pair<std::string, std::string>, std::string> values;
   bool writable = true;
+  SaveResult failure = SaveResult::NotWritable;  // what Sync says while not writable
   int syncCount = 0;
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const override {
@@ -27,9 +28,9 @@ class MemorySettingsStore : public SettingsStore {
       values[{std::string(section), std::string(key)}] = std::string(text);
     }
   }
-  bool Sync() override {
+  SaveResult Sync() override {
     ++syncCount;
-    return writable;
+    return writable ? SaveResult::Saved : failure;
   }
 };
 

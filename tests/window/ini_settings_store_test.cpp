@@ -14,6 +14,7 @@
 #include "qt/platform/ini_settings_store.h"
 
 using quorvane::IniSettingsStore;
+using quorvane::SaveResult;
 
 namespace {
 
@@ -66,6 +67,82 @@ class IniSettingsStoreTest : public QObject {
     QCOMPARE(store.FilePath(), dir_.filePath("Quorvane/Quorvane.ini"));
   }
 
+  // The XDG rules ignore a relative XDG_CONFIG_HOME; without a home the store keeps nothing and
+  // a save says why, rather than writing below the current or the root folder.
+  void theStoreLivesOnlyUnderAnAbsoluteFolder_data() {
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("relative XDG_CONFIG_HOME")
+        << QByteArray("relcfg") << QByteArray("/h") << "/h/.config/Quorvane/Quorvane.ini";
+    QTest::newRow("empty XDG_CONFIG_HOME")
+        << QByteArray("") << QByteArray("/h") << "/h/.config/Quorvane/Quorvane.ini";
+    QTest::newRow("relative both") << QByteArray("relcfg") << QByteArray("relhome") << QString();
+    QTest::newRow("neither") << QByteArray() << QByteArray() << QString();
+  }
+  void theStoreLivesOnlyUnderAnAbsoluteFolder() {
+    QFETCH(QByteArray, configHome);
+    QFETCH(QByteArray, home);
+    QFETCH(QString, expected);
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+    const QString savedFolder = QDir::currentPath();
+    const auto set = [](const char* name, const QByteArray& value) {
+      value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    };
+    set("XDG_CONFIG_HOME", configHome);
+    set("HOME", home);
+    QTemporaryDir current;
+    QDir::setCurrent(current.path());
+    IniSettingsStore store;
+    const QString path = store.FilePath();
+    store.WriteSetting("Config", "Zoom", "7");
+    // Only where no folder would be written.
+    const SaveResult result = path.isEmpty() ? store.Sync() : SaveResult::NoHome;
+    QDir::setCurrent(savedFolder);
+    set("XDG_CONFIG_HOME", savedConfigHome);
+    set("HOME", savedHome);
+    QCOMPARE(path, expected);
+    QCOMPARE(result, SaveResult::NoHome);
+    QCOMPARE(QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+  }
+
+  // A store far larger than the program writes is someone else's: its keys are read, but it is
+  // never rewritten.
+  void aLargeStoreIsReadButNeverRewritten() {
+    const QString path = Path("large.ini");
+    QByteArray contents = "[Config]\nZoom=7\nOrbit=True\n[Other]\n";
+    while (contents.size() <= (1 << 20)) {
+      contents += "Key" + QByteArray::number(contents.size()) + "=" + QByteArray(60, 'v') + "\n";
+    }
+    Write(path, contents);
+    IniSettingsStore store(path);
+    QCOMPARE(store.ReadSetting("Config", "Zoom", ""), std::string("7"));
+    QCOMPARE(store.ReadSetting("Config", "Orbit", ""), std::string("True"));
+    store.WriteSetting("Config", "Zoom", "8");
+    QCOMPARE(store.Sync(), SaveResult::TooLarge);
+    QCOMPARE(Contents(path), contents);
+  }
+
+  // A store linked in from elsewhere stays a link; the save goes to the file it names, whose
+  // permissions are kept.
+  void aLinkedStoreIsSavedThroughTheLink() {
+    const QString target = Path("kept/elsewhere.ini");
+    QVERIFY(QDir().mkpath(Path("kept")));
+    Write(target, "[Config]\nZoom=2\n");
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    const QString link = Path("linked.ini");
+    QVERIFY(QFile::link(target, link));
+    IniSettingsStore store(link);
+    store.WriteSetting("Config", "Zoom", "7");
+    QCOMPARE(store.Sync(), SaveResult::Saved);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(Contents(target), QByteArray("[Config]\nZoom=7\n"));
+    QCOMPARE(QFile::permissions(target) & 0x7077,
+             QFile::ReadOwner | QFile::WriteOwner);  // owner, group, others
+  }
+
   void valuesAreStoredAsTheTextGiven() {
     const QString path = Path("texts.ini");
     {
@@ -75,7 +152,7 @@ class IniSettingsStoreTest : public QObject {
       store.WriteSetting("Config", "Zoom", "5.0");
       store.WriteSetting("Config", "Orbit", "True");
       store.WriteSetting("UpdateInfo", "CurrentVersion", "1.01.0000");
-      QVERIFY(store.Sync());
+      QCOMPARE(store.Sync(), SaveResult::Saved);
     }
     const QByteArray contents = Contents(path);
     for (const char* line : {"[Config]", "CenterId=11", "Language=1", "Zoom=5.0", "Orbit=True",
@@ -102,7 +179,7 @@ class IniSettingsStoreTest : public QObject {
     {
       IniSettingsStore store(path);
       store.WriteSetting("Config", "Zoom", text.toStdString());
-      QVERIFY(store.Sync());
+      QCOMPARE(store.Sync(), SaveResult::Saved);
     }
     QCOMPARE(IniSettingsStore(path).ReadSetting("Config", "Zoom", ""), text.toStdString());
     // An earlier version of the program, reading the same file, sees the same text.
@@ -142,7 +219,7 @@ class IniSettingsStoreTest : public QObject {
     IniSettingsStore store(path);
     store.WriteSetting("Config", "Zoom", "7");
     store.WriteSetting("UpdateInfo", "CurrentVersion", "1.01.0000");
-    QVERIFY(store.Sync());
+    QCOMPARE(store.Sync(), SaveResult::Saved);
     QCOMPARE(Contents(path), QByteArray("\xEF\xBB\xBF[Config]\nno equals\nZoom=7\n") +
                                  unowned.mid(22) + "[UpdateInfo]\nCurrentVersion=1.01.0000\n");
   }
@@ -174,12 +251,12 @@ class IniSettingsStoreTest : public QObject {
     Write(path + ".lock", "");
     IniSettingsStore store(path);
     store.WriteSetting("Config", "Zoom", "7");
-    QVERIFY(store.Sync());
+    QCOMPARE(store.Sync(), SaveResult::Saved);
     QFile held(folder.filePath("Quorvane.lock"));
     QVERIFY(held.open(QIODevice::ReadWrite));
     QCOMPARE(::flock(held.handle(), LOCK_EX), 0);  // another process saving, never finishing
     store.WriteSetting("Config", "Zoom", "8");
-    QVERIFY(!store.Sync());
+    QCOMPARE(store.Sync(), SaveResult::Busy);
     QCOMPARE(IniSettingsStore(path).ReadSetting("Config", "Zoom", ""), std::string("7"));
     QVERIFY(hangDetector.elapsed() < 5000);
   }
@@ -195,7 +272,7 @@ class IniSettingsStoreTest : public QObject {
     IniSettingsStore store(path);
     QCOMPARE(store.ReadSetting("Config", "CenterId", "4"), std::string("4"));
     QVERIFY(!store.Value("Config", "CenterId"));
-    QVERIFY(store.Sync());
+    QCOMPARE(store.Sync(), SaveResult::Saved);
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QDir(Path("absent")).exists());
   }
@@ -212,7 +289,7 @@ class IniSettingsStoreTest : public QObject {
     Write(Path("blocked"), "not a folder");
     IniSettingsStore store(Path("blocked/Quorvane.ini"));
     store.WriteSetting("Config", "Zoom", "7");
-    QVERIFY(!store.Sync());
+    QCOMPARE(store.Sync(), SaveResult::NotWritable);
   }
 };
 

@@ -46,6 +46,10 @@ class SystemServices {
   virtual bool AcquireInstanceLock(InstanceLock kind) = 0;
   // Why no window can be shown (for instance no display to open); nothing when one can.
   virtual std::optional<std::string> DisplayProblem() = 0;
+  // Why the settings dialog and the preview cannot be drawn on a display that opens (one with
+  // fewer colours than their toolkit draws with, say), although the full-screen scene can;
+  // nothing when they can. Front ends that draw all windows alike have no such problem.
+  virtual std::optional<std::string> DialogDisplayProblem() { return std::nullopt; }
 };
 
 }  // namespace quorvane

@@ -110,10 +110,11 @@ bool ConfigController::SaveConfig() {
   }
   // OK ends the process at once, so what it wrote must already be on permanent storage; a
   // store that cannot be written must not look saved.
-  if (store_.Sync()) {
+  const SaveResult result = store_.Sync();
+  if (result == SaveResult::Saved) {
     return true;
   }
-  view_.ShowMessage(MessageIcon::Critical, SaveErrorText(DialogLanguage));
+  view_.ShowMessage(MessageIcon::Critical, SaveErrorText(result, DialogLanguage));
   return false;
 }
 

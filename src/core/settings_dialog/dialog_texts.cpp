@@ -74,14 +74,43 @@ MessageText ZoomErrorText(int dialogLanguage) {
       {"You must set numeric value between 1.0 abd 50.0 as the magnification.", "Error"});
 }
 
-MessageText SaveErrorText(int dialogLanguage) {
-  return ByLanguage<MessageText>(
-      dialogLanguage,
-      {"設定を保存できませんでした。設定ファイルとそのフォルダーに書き込めるか確認してください。",
-       "保存エラー"},
-      {"The settings could not be saved. Check that the settings file and its folder can be "
-       "written.",
-       "Save error"});
+MessageText SaveErrorText(SaveResult result, int dialogLanguage) {
+  const auto message = [&](std::string_view japanese, std::string_view english) {
+    return ByLanguage<MessageText>(dialogLanguage, {japanese, "保存エラー"},
+                                   {english, "Save error"});
+  };
+  switch (result) {
+    case SaveResult::Unreadable:
+      return message(
+          "設定ファイルを完全には読み込めなかったため、設定を保存しませんでした。"
+          "ファイルは変更していません。",
+          "The settings were not saved: the settings file could not be read completely, so it "
+          "was left as it is.");
+    case SaveResult::TooLarge:
+      return message(
+          "設定ファイルが1 MiBを超えているため、設定を保存しませんでした。"
+          "ファイルは変更していません。",
+          "The settings were not saved: the settings file is larger than 1 MiB, so it was left "
+          "as it is.");
+    case SaveResult::Busy:
+      return message(
+          "別のQuorvaneが設定を保存し続けているため、設定を保存できませんでした。"
+          "しばらくしてからもう一度保存してください。",
+          "The settings were not saved: another copy of Quorvane kept saving them. Save again in "
+          "a moment.");
+    case SaveResult::NoHome:
+      return message(
+          "ホームフォルダーが分からない（HOMEが設定されていない）ため、設定の保存先がありません。",
+          "The settings were not saved: there is no home folder (HOME is not set) to keep them "
+          "in.");
+    case SaveResult::Saved:
+    case SaveResult::NotWritable:
+      break;
+  }
+  return message(
+      "設定を保存できませんでした。設定ファイルとそのフォルダーに書き込めるか確認してください。",
+      "The settings could not be saved. Check that the settings file and its folder can be "
+      "written.");
 }
 
 }  // namespace quorvane

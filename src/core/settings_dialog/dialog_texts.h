@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/settings_store.h"
 #include "core/startup/body_catalogue.h"
 
 namespace quorvane {
@@ -51,7 +52,7 @@ struct MessageText {
 // Shown when the magnification text is not a number from 1.0 to 50.0.
 MessageText ZoomErrorText(int dialogLanguage);
 
-// Shown when the settings could not be written to permanent storage.
-MessageText SaveErrorText(int dialogLanguage);
+// Shown when the settings could not be written to permanent storage, saying why.
+MessageText SaveErrorText(SaveResult result, int dialogLanguage);
 
 }  // namespace quorvane

@@ -74,6 +74,11 @@ StartPlan StartUp(std::string_view argumentText, SystemServices& services) {
     if (const auto problem = services.DisplayProblem()) {
       return EndNow(kFailureStatus, "quorvane: " + *problem);
     }
+    if (decision.mode != StartMode::FullScreen) {
+      if (const auto problem = services.DialogDisplayProblem()) {
+        return EndNow(kFailureStatus, "quorvane: " + *problem);
+      }
+    }
     const InstanceLock kind =
         decision.mode == StartMode::Preview ? InstanceLock::Probe : InstanceLock::Exclusive;
     if (!services.AcquireInstanceLock(kind)) {

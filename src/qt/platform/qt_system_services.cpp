@@ -43,13 +43,22 @@ bool QtSystemServices::AcquireInstanceLock(InstanceLock kind) {
   return lock_.Acquire(kind);
 }
 
-std::optional<std::string> QtSystemServices::DisplayProblem() {
-  // Only Qt's xcb platform, the default here, opens the X display.
+namespace {
+
+// Only Qt's xcb platform, the default here, opens the X display.
+bool OnX11() {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (!platform.isEmpty() && !platform.startsWith("xcb")) {
-    return std::nullopt;
-  }
-  return X11DisplayProblem();
+  return platform.isEmpty() || platform.startsWith("xcb");
+}
+
+}  // namespace
+
+std::optional<std::string> QtSystemServices::DisplayProblem() {
+  return OnX11() ? X11DisplayProblem() : std::nullopt;
+}
+
+std::optional<std::string> QtSystemServices::DialogDisplayProblem() {
+  return OnX11() ? X11DialogVisualProblem() : std::nullopt;
 }
 
 CursorPoint GetCursorPos() {

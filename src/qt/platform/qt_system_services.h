@@ -27,6 +27,7 @@ class QtSystemServices : public SystemServices {
   std::optional<std::string> EnvironmentVariable(std::string_view name) override;
   bool AcquireInstanceLock(InstanceLock kind) override;
   std::optional<std::string> DisplayProblem() override;
+  std::optional<std::string> DialogDisplayProblem() override;
 
  private:
   std::optional<IniSettingsStore> store_;

@@ -91,7 +91,7 @@ bool SearchTree(Display* display, Window window, std::string_view title) {
 }  // namespace
 
 bool X11WindowTitledExists(std::string_view title) {
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = OpenX11Display();
   if (display == nullptr) {
     return false;
   }

@@ -10,6 +10,10 @@ bool WaylandSystemServices::TopLevelWindowExists(std::string_view) {
   return false;
 }
 
+std::optional<std::string> WaylandSystemServices::DialogDisplayProblem() {
+  return std::nullopt;
+}
+
 std::optional<std::string> WaylandSystemServices::DisplayProblem() {
   if (wl_display* display = wl_display_connect(nullptr)) {
     wl_display_disconnect(display);

@@ -13,6 +13,8 @@ class WaylandSystemServices final : public QtSystemServices {
   // Always false: there is no window search on Wayland (and asking XWayland could start it).
   bool TopLevelWindowExists(std::string_view title) override;
   std::optional<std::string> DisplayProblem() override;
+  // Always nothing: the dialog draws on Wayland, which has no colour-poor visuals.
+  std::optional<std::string> DialogDisplayProblem() override;
 };
 
 }  // namespace quorvane::wayland

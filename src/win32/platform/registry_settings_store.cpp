@@ -8,6 +8,15 @@
 
 namespace quorvane {
 
+namespace {
+
+// A key or value that is not there, or a value of another type than text: the default applies.
+bool IsMissing(LSTATUS status) {
+  return status == ERROR_FILE_NOT_FOUND || status == ERROR_UNSUPPORTED_TYPE;
+}
+
+}  // namespace
+
 RegistrySettingsStore::RegistrySettingsStore(std::wstring rootPath)
     : rootPath_(std::move(rootPath)) {}
 
@@ -25,6 +34,7 @@ std::optional<std::string> RegistrySettingsStore::Value(std::string_view section
     LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ,
                                   nullptr, nullptr, &bytes);
     if (status != ERROR_SUCCESS) {
+      readFailed_ = readFailed_ || !IsMissing(status);
       return std::nullopt;
     }
     std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
@@ -36,14 +46,19 @@ std::optional<std::string> RegistrySettingsStore::Value(std::string_view section
       return Narrow(text);
     }
     if (status != ERROR_MORE_DATA) {
+      readFailed_ = readFailed_ || !IsMissing(status);
       return std::nullopt;
     }
   }
+  readFailed_ = true;
   return std::nullopt;
 }
 
 void RegistrySettingsStore::SetValue(std::string_view section, std::string_view key,
                                      std::string_view text) {
+  if (readFailed_) {
+    return;
+  }
   HKEY sectionKey = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                       nullptr, &sectionKey, nullptr) != ERROR_SUCCESS) {
@@ -59,8 +74,11 @@ void RegistrySettingsStore::SetValue(std::string_view section, std::string_view 
   RegCloseKey(sectionKey);
 }
 
-bool RegistrySettingsStore::Sync() {
-  return !std::exchange(writeFailed_, false);
+SaveResult RegistrySettingsStore::Sync() {
+  if (readFailed_) {
+    return SaveResult::Unreadable;
+  }
+  return std::exchange(writeFailed_, false) ? SaveResult::NotWritable : SaveResult::Saved;
 }
 
 }  // namespace quorvane

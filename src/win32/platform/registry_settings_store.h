@@ -4,7 +4,9 @@
 //
 // Implements reading and writing texts. Values of any other registry type read as missing, so
 // the defaults apply. Each write goes to the registry at once; Sync() reports whether every write
-// since the last Sync() succeeded.
+// since the last Sync() succeeded. Once a read has failed for any reason but a missing key or
+// value, what the program shows may not be what is stored: from then on nothing is written and
+// every Sync() says the store could not be read.
 #pragma once
 
 #include <optional>
@@ -22,13 +24,14 @@ class RegistrySettingsStore final : public SettingsStore {
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const override;
   void SetValue(std::string_view section, std::string_view key, std::string_view text) override;
-  bool Sync() override;
+  SaveResult Sync() override;
 
  private:
   std::wstring SectionPath(std::string_view section) const;
 
   std::wstring rootPath_;
   bool writeFailed_ = false;
+  mutable bool readFailed_ = false;
 };
 
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 
 #include <map>
 
+#include "core/settings_dialog/dialog_texts.h"
 #include "support/memory_settings_store.h"
 
 namespace quorvane {
@@ -220,10 +221,14 @@ TEST_F(ConfigControllerTest, FailedSaveKeepsTheDialogOpen) {
   controller.SaveAndClose();
   ClickLanguage(controller, true);
   controller.Save();
-  ASSERT_EQ(view_.messages.size(), 2U);
+  store_.failure = SaveResult::Busy;
+  controller.Save();
+  ASSERT_EQ(view_.messages.size(), 3U);
   EXPECT_EQ(view_.messages[0].first, MessageIcon::Critical);
   EXPECT_EQ(view_.messages[0].second.title, "Save error");
   EXPECT_EQ(view_.messages[1].second.title, "保存エラー");
+  // The message names what went wrong.
+  EXPECT_EQ(view_.messages[2].second.message, SaveErrorText(SaveResult::Busy, 1).message);
   EXPECT_EQ(view_.ended, 0);
   EXPECT_EQ(view_.selection, 7);
   EXPECT_EQ(view_.zoomText, "8");

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <set>
+#include <string_view>
+
 #include "core/startup/mod_public.h"
 #include "core/startup/version.h"
 
@@ -70,8 +74,21 @@ TEST(DialogTextsTest, MessagesFollowTheLanguage) {
   EXPECT_EQ(ZoomErrorText(2).message,
             "You must set numeric value between 1.0 abd 50.0 as the magnification.");
   EXPECT_EQ(ZoomErrorText(2).title, "Error");
-  EXPECT_EQ(SaveErrorText(2).title, "Save error");
-  EXPECT_EQ(SaveErrorText(1).title, "保存エラー");
+  EXPECT_EQ(SaveErrorText(SaveResult::NotWritable, 2).title, "Save error");
+  EXPECT_EQ(SaveErrorText(SaveResult::NotWritable, 1).title, "保存エラー");
+}
+
+// Each failure says what happened in its own words.
+TEST(DialogTextsTest, EachSaveFailureHasItsOwnMessage) {
+  const SaveResult failures[] = {SaveResult::NotWritable, SaveResult::Unreadable,
+                                 SaveResult::TooLarge, SaveResult::Busy, SaveResult::NoHome};
+  for (const int language : {1, 2}) {
+    std::set<std::string_view> messages;
+    for (const SaveResult failure : failures) {
+      messages.insert(SaveErrorText(failure, language).message);
+    }
+    EXPECT_EQ(messages.size(), std::size(failures)) << language;
+  }
 }
 
 }  // namespace

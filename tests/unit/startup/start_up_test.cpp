@@ -35,6 +35,8 @@ struct FakeServices : SystemServices {
     return !lockHeld;
   }
   std::optional<std::string> DisplayProblem() override { return displayProblem; }
+  std::optional<std::string> DialogDisplayProblem() override { return dialogDisplayProblem; }
+  std::optional<std::string> dialogDisplayProblem;
 };
 
 TEST(StartUpTest, AnotherInstanceOrNoDisplayEndsTheStartBeforeAnythingIsWritten) {
@@ -74,6 +76,24 @@ TEST(StartUpTest, AnotherInstanceOrNoDisplayEndsTheStartBeforeAnythingIsWritten)
                                                 : InstanceLock::Exclusive});
       }
     }
+  }
+}
+
+// A display the dialog and the preview cannot be drawn on still shows the full-screen scene.
+TEST(StartUpTest, ADisplayTooPoorForTheDialogEndsOnlyTheDialogAndThePreview) {
+  for (const char* mode : {"/s", "/c", "/p 5", ""}) {
+    SCOPED_TRACE(mode);
+    FakeServices services;
+    services.dialogDisplayProblem = "8-bit";
+    const StartPlan plan = StartUp(mode, services);
+    if (std::string_view(mode) == "/s") {
+      EXPECT_EQ(plan.mode, StartMode::FullScreen);
+      continue;
+    }
+    EXPECT_EQ(plan.mode, StartMode::None);
+    EXPECT_EQ(plan.exitStatus, 1);
+    EXPECT_EQ(plan.message, "quorvane: 8-bit");
+    EXPECT_TRUE(services.store.values.empty() && services.lockRequests.empty());
   }
 }
 
