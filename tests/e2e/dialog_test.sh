@@ -23,17 +23,58 @@ config() {
   awk '/^\[/ { section = $0; next } section == "[Config]" && NF' "$INI"
 }
 
-# open_dialog [ARGS]: starts the dialog and waits for it, once the last one's windows are gone
-# (the start would give way to them).
-open_dialog() {
-  local i
+# dialog_has_focus: whether the keys go to the dialog.
+dialog_has_focus() {
+  local focus dialog
+  focus=$(xdotool getwindowfocus 2>/dev/null) || return 1
+  dialog=$(xdotool search --onlyvisible --name '^Quorvane' 2>/dev/null) || return 1
+  [ "$focus" = "$dialog" ]
+}
+
+# wait_dialog_focus: waits until the keys go to the dialog.
+wait_dialog_focus() {
+  wait_until 5 dialog_has_focus || fail "the dialog did not take the keyboard focus"
+}
+
+# message_shown TITLE: whether a message box with that title is on the screen.
+message_shown() {
+  xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+# stored LINE: whether [Config] holds that key=value line.
+stored() {
+  local lines
+  lines=$(config)
+  grep -qx "$1" <<<"$lines"
+}
+
+# painted FILE: takes screenshots into FILE until the dialog's area shows the same in two of them
+# in a row, not the empty screen's black.
+painted() {
+  local area=362x200+331+284 i
+  screenshot "$1"
   for i in $(seq 50); do
-    xdotool search --name '^Quorvane' >/dev/null 2>&1 || break
+    cp "$1" "$E2E_TMP/previous.png"
     sleep 0.1
+    screenshot "$1"
+    [ "$(pixel "$1" 512 300)" != "0 0 0" ] &&
+      [ "$(compare -metric AE -extract "$area" "$1" "$E2E_TMP/previous.png" null: 2>&1 || true)" = 0 ] &&
+      return 0
   done
+  fail "the dialog's picture did not settle"
+}
+
+# open_dialog [ARGS]: starts the dialog and waits until it has the keyboard focus, once the last
+# one's windows are gone (the start would give way to them).
+open_dialog() {
+  wait_until 5 no_dialog_windows || fail "the last dialog's windows stayed"
   run_quorvane "${@:-/c}"
   wait_dialog
-  sleep 0.3
+  wait_dialog_focus
+}
+
+no_dialog_windows() {
+  ! xdotool search --name '^Quorvane' >/dev/null 2>&1
 }
 
 # An empty store, then Return: the defaults are stored and the program ends. The dialog is
@@ -70,17 +111,16 @@ open_dialog ""
 xdotool key alt+m
 xdotool type --delay 50 'abc'
 xdotool key Return
-sleep 0.5
-xdotool search --onlyvisible --name '^Error$' >/dev/null || fail "no warning for 'abc'"
+wait_until 5 message_shown Error || fail "no warning for 'abc'"
 xdotool key Return
-sleep 0.3
+wait_until 5 eval '! message_shown Error' || fail "Return left the warning open"
 kill -0 "$QUORVANE_PID" || fail "the dialog ended on a bad value"
-config | grep -qx 'Zoom=7.5' || fail "a rejected value was stored: $(config)"
+wait_dialog_focus
+stored 'Zoom=7.5' || fail "a rejected value was stored: $(config)"
 xdotool key ctrl+a
 xdotool type --delay 50 '8'
 xdotool key alt+s
-sleep 0.3
-config | grep -qx 'Zoom=8' || fail "Apply stored: $(config)"
+wait_until 5 stored 'Zoom=8' || fail "Apply stored: $(config)"
 xdotool key ctrl+a
 xdotool type --delay 50 'x'
 xdotool key Escape
@@ -91,11 +131,11 @@ config | grep -qx 'Zoom=8' || fail "Escape stored: $(config)"
 # A first start on a Japanese system shows Japanese and stores Language=1.
 rm -f "$INI"
 open_dialog
-screenshot "$E2E_TMP/english.png"
+painted "$E2E_TMP/english.png"
 xdotool key Escape
 wait_exit "$QUORVANE_PID" 5 >/dev/null
 LANG=ja_JP.UTF-8 open_dialog
-screenshot "$E2E_TMP/japanese.png"
+painted "$E2E_TMP/japanese.png"
 difference=$(compare -metric AE "$E2E_TMP/english.png" "$E2E_TMP/japanese.png" null: 2>&1 || true)
 [ "${difference%% *}" -gt 500 ] || fail "the Japanese dialog looks like the English one ($difference)"
 xdotool key Return
@@ -108,11 +148,11 @@ rm -rf "$(dirname "$INI")"
 touch "$(dirname "$INI")"  # a file where the store's folder belongs
 open_dialog
 xdotool key Return
-sleep 0.5
-xdotool search --onlyvisible --name '^Save error$' >/dev/null || fail "no message for an unwritable store"
+wait_until 5 message_shown 'Save error' || fail "no message for an unwritable store"
 xdotool key Return
-sleep 0.3
+wait_until 5 eval "! message_shown 'Save error'" || fail "Return left the message open"
 kill -0 "$QUORVANE_PID" || fail "OK ended the program although nothing was saved"
+wait_dialog_focus
 xdotool key Escape
 wait_exit "$QUORVANE_PID" 5 >/dev/null
 [ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the dialog"

@@ -4,15 +4,34 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 SAVER_TITLE="Quorvane (C) 2026 Quorvane Works"
 
-# start_saver CONFIG_LINES...: writes [Config] with the lines, starts `quorvane /s`, waits for its
-# window and for the first frames.
+# start_saver CONFIG_LINES...: writes [Config] with the lines, starts `quorvane /s` and waits until
+# its window has the keyboard focus: by then it is on the screen and has noted where the pointer
+# is. Its id is in SAVER_ID.
 start_saver() {
   mkdir -p "$(dirname "$INI")"
   printf '[Config]\n' >"$INI"
   printf '%s\n' "$@" >>"$INI"
   run_quorvane /s
-  wait_for_window "$SAVER_TITLE" >/dev/null
-  sleep 0.5
+  SAVER_ID=$(wait_for_window "$SAVER_TITLE")
+  wait_until 10 saver_has_focus || fail "the saver did not take the keyboard focus"
+}
+
+saver_has_focus() {
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$SAVER_ID" ]
+}
+
+# wait_overlay: waits until the screen shows the overlay's white text in its top-left corner, which
+# the picture's first frame draws before the rest of the screen.
+wait_overlay() {
+  wait_until 10 overlay_shown || fail "no overlay on the screen (see $E2E_TMP/overlay.png)"
+}
+
+overlay_shown() {
+  screenshot "$E2E_TMP/overlay.png"
+  local white
+  white=$(convert "$E2E_TMP/overlay.png" -crop 400x240+0+0 -fill black +opaque white \
+    -format '%[fx:round(mean*w*h)]' info:)
+  [ "$white" -gt 200 ]
 }
 
 # seconds_since START: wall time since START (from `date +%s.%N`).

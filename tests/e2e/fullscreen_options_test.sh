@@ -18,6 +18,7 @@ same_overlay() {
 }
 
 start_saver CenterId=4 Orbit=0 Zoom=5 Language=2
+wait_overlay
 screenshot "$E2E_TMP/saved.png"
 overlay "$E2E_TMP/saved.png" "$E2E_TMP/saved-overlay.png"
 end_saver

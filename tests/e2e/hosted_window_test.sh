@@ -41,7 +41,8 @@ for point in "1199 0" "0 759" "1199 759"; do
   expect_pixel "$E2E_TMP/large.png" $point "0 0 0"
 done
 
-# Input over the window does not end it.
+# Input over the window does not end it. The wait is the behaviour under test: the saver must still
+# run a few ticks after the input, when a full-screen saver would long have ended.
 xdotool mousemove 100 100 mousemove 700 500 click 1 key space
 sleep 0.3
 kill -0 "$QUORVANE_PID" || fail "input ended the hosted saver"

@@ -56,9 +56,29 @@ e2e_start() {
     twm -f "$E2E_TMP/twmrc" >"$E2E_TMP/twm.log" 2>&1 &
     E2E_PIDS+=($!)
     E2E_WM_PID=$!
-    sleep 0.5
-    kill -0 "$E2E_WM_PID" 2>/dev/null || fail "twm did not start: $(cat "$E2E_TMP/twm.log")"
+    # twm redirects the root's children before it makes windows of its own: once these exist,
+    # new windows are framed.
+    wait_until 10 twm_ready || fail "twm did not start: $(cat "$E2E_TMP/twm.log")"
   fi
+}
+
+twm_ready() {
+  kill -0 "$E2E_WM_PID" 2>/dev/null || fail "twm ended: $(cat "$E2E_TMP/twm.log")"
+  local tree
+  tree=$(xwininfo -root -children)
+  ! grep -q '^ *0 children' <<<"$tree"
+}
+
+# wait_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds; returns 1 when it
+# still fails after that long.
+wait_until() {
+  local limit=$1
+  shift
+  local deadline=$((SECONDS + limit))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
 }
 
 # start_window TITLE [more x11_test_window options]: prints the id of a new helper window; its
@@ -105,22 +125,40 @@ wait_exit() {
   echo "$EXIT_STATUS"
 }
 
+# window_ids TITLE: prints the ids of the windows with that exact title, one a line.
+window_ids() {
+  # xdotool takes a regular expression: the title's own "(C)" must match literally.
+  local pattern
+  pattern=$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')
+  xdotool search --name "^$pattern\$" 2>/dev/null || true
+}
+
 # wait_for_window TITLE [SECONDS]: prints the id of the first window with that exact title.
 wait_for_window() {
   local title=$1 limit=${2:-10} i
-  # xdotool takes a regular expression: the title's own "(C)" must match literally.
-  local pattern
-  pattern=$(printf '%s' "$title" | sed 's/[][\.*^$()+?{}|]/\\&/g')
   for i in $(seq $((limit * 10))); do
     local id
-    id=$(xdotool search --name "^$pattern\$" 2>/dev/null | head -n 1 || true)
+    id=$(window_ids "$title")
     if [ -n "$id" ]; then
-      echo "$id"
+      echo "${id%%$'\n'*}"
       return 0
     fi
     sleep 0.1
   done
   fail "no window titled '$title' after ${limit}s"
+}
+
+# no_window TITLE: whether no window has that title.
+no_window() {
+  [ -z "$(window_ids "$1")" ]
+}
+
+# window_origin ID: prints the window's "X Y" on the screen.
+window_origin() {
+  local info
+  info=$(xwininfo -id "$1")
+  awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }' \
+    <<<"$info"
 }
 
 # screenshot FILE: the whole screen as PNG.

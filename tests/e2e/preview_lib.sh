@@ -39,20 +39,21 @@ expect_preview() {
   echo "$sx $sy"
 }
 
-# wait_for_preview FILE: takes screenshots into FILE until the miniature at 0,0 has its planet on
-# the ring, which it reaches at the first tick (before that it stands at its design position).
+# wait_for_preview FILE [X Y]: takes screenshots into FILE until the miniature with its top-left at
+# X,Y (0,0 unless given) has its planet on the ring, which it reaches at the first tick (before
+# that it stands at its design position).
 wait_for_preview() {
-  local i n sx sy
+  local i n sx sy x=${2:-0} y=${3:-0}
   for i in $(seq 100); do
     screenshot "$1"
-    read -r n sx sy < <(colour_stats "$1" "155x115+0+0" "$PLANET")
-    if [ "$n" -ge 70 ] && awk -v a="$sx" -v b="$sy" '
-      BEGIN { d = sqrt((a-77)^2 + (b-57)^2); exit !(d >= 43 && d <= 47) }'; then
+    read -r n sx sy < <(colour_stats "$1" "155x115+$x+$y" "$PLANET")
+    if [ "$n" -ge 70 ] && awk -v a="$sx" -v b="$sy" -v x="$((x + 77))" -v y="$((y + 57))" '
+      BEGIN { d = sqrt((a-x)^2 + (b-y)^2); exit !(d >= 43 && d <= 47) }'; then
       return 0
     fi
     sleep 0.1
   done
-  fail "no preview with its planet on the ring appeared"
+  fail "no preview with its planet on the ring appeared at $x,$y"
 }
 
 # pane TITLE WxH: starts a host window; its id in PANE, its process in PANE_PID.

@@ -12,6 +12,7 @@ for delay in 0 0.02 0.05 0.08 0.12 0.16; do
   for trial in 1 2 3; do
     pane "Doomed pane" 200x150
     run_quorvane /p "$PANE"
+    # The delay is the behaviour under test: the moment of the preview's start the pane goes at.
     [ "$delay" = 0 ] || sleep "$delay"
     gone=$(date +%s%N)
     kill "$PANE_PID"

@@ -14,17 +14,22 @@ run_quorvane /p "$left"
 left_preview=$QUORVANE_PID
 run_quorvane /p "$right"
 right_preview=$QUORVANE_PID
-sleep 1.5
 
-screenshot "$E2E_TMP/pair.png"
+wait_for_preview "$E2E_TMP/pair.png" 300 200
+wait_for_preview "$E2E_TMP/pair.png" 0 0
 expect_preview "$E2E_TMP/pair.png" 0 0 >/dev/null
-expect_preview "$E2E_TMP/pair.png" 300 200 >/dev/null
+planet=$(expect_preview "$E2E_TMP/pair.png" 300 200)
 
+# The right preview runs on after the left one's end: its planet moves on.
 expect_end_with_pane "$left_pid" "$left_preview"
+moved_on() {
+  local now
+  screenshot "$E2E_TMP/right-only.png"
+  now=$(expect_preview "$E2E_TMP/right-only.png" 300 200) || exit 1
+  [ "$now" != "$planet" ]
+}
+wait_until 5 moved_on || fail "the right preview stopped with the left pane"
 kill -0 "$right_preview" 2>/dev/null || fail "the right preview ended with the left pane"
-sleep 0.3
-screenshot "$E2E_TMP/right-only.png"
-expect_preview "$E2E_TMP/right-only.png" 300 200 >/dev/null
 expect_end_with_pane "$right_pid" "$right_preview"
 
 # An open settings dialog keeps the preview from starting: the pane stays the host's own.

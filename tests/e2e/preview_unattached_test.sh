@@ -12,10 +12,9 @@ start_window "Input only" --input-only >"$E2E_TMP/input-only"
 shot=0
 for args in "/p" "/p 0" "/p $(cat "$E2E_TMP/input-only")"; do
   run_quorvane $args
-  sleep 1.5
-  kill -0 "$QUORVANE_PID" 2>/dev/null || fail "'$args' ended by itself"
   shot=$((shot + 1))
-  screenshot "$E2E_TMP/top-level-$shot.png"
+  wait_for_preview "$E2E_TMP/top-level-$shot.png"
+  kill -0 "$QUORVANE_PID" 2>/dev/null || fail "'$args' ended by itself"
   expect_preview "$E2E_TMP/top-level-$shot.png" 0 0 >/dev/null || fail "'$args': no preview at 0,0"
   [ "$(pixel "$E2E_TMP/top-level-$shot.png" 160 10)" != "$NAVY" ] || fail "'$args': wider than 155"
   [ ! -s "$E2E_TMP/quorvane.err" ] || fail "'$args' wrote: $(cat "$E2E_TMP/quorvane.err")"

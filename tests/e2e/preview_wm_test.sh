@@ -6,19 +6,20 @@ source "$(dirname "$0")/preview_lib.sh"
 e2e_start 640x480 --wm
 
 pane "Managed pane" 200x150
-sleep 0.5
-x=$(xwininfo -id "$PANE" | awk '/Absolute upper-left X/ { print $NF }')
-y=$(xwininfo -id "$PANE" | awk '/Absolute upper-left Y/ { print $NF }')
-[ "$x" -gt 0 ] && [ "$y" -gt 0 ] || fail "twm did not frame the pane: it is at $x,$y"
+# framed: whether twm has framed the pane, which puts it right of the frame's border and below its
+# title bar; its place in x and y.
+framed() {
+  read -r x y < <(window_origin "$PANE")
+  [ "$x" -gt 0 ] && [ "$y" -gt 0 ]
+}
+wait_until 5 framed || fail "twm did not frame the pane: it is at $x,$y"
 run_quorvane /p "$PANE"
-sleep 1.5
-screenshot "$E2E_TMP/managed.png"
+wait_for_preview "$E2E_TMP/managed.png" "$x" "$y"
 expect_preview "$E2E_TMP/managed.png" "$x" "$y" >/dev/null
 expect_end_with_pane "$PANE_PID" "$QUORVANE_PID"
 
 run_quorvane /p
-sleep 1.5
-screenshot "$E2E_TMP/top-level.png"
+wait_for_preview "$E2E_TMP/top-level.png"
 expect_preview "$E2E_TMP/top-level.png" 0 0 >/dev/null
 [ ! -s "$E2E_TMP/quorvane.err" ] || fail "the preview wrote: $(cat "$E2E_TMP/quorvane.err")"
 

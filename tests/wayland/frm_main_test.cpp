@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -152,8 +153,16 @@ TEST_F(FrmMainTest, NeverWritesABufferTheCompositorHolds) {
   compositor.HoldBuffers(true);
   const int before = Shown(320, 240)->pictures;
   ASSERT_TRUE(WaitFor([&] { return compositor.HeldBuffers() >= 3; }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  QCoreApplication::processEvents();
+  // Ten ticks made here, each seen through by the compositor, still send no more pictures.
+  auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+  ASSERT_NE(timer, nullptr);
+  timer->stop();
+  for (int tick = 0; tick < 10; ++tick) {
+    QMetaObject::invokeMethod(timer, "timeout");
+    ASSERT_TRUE(connection->Roundtrip());
+    QCoreApplication::processEvents();
+  }
+  timer->start();
   EXPECT_LE(Shown(320, 240)->pictures, before + 3);
   EXPECT_FALSE(compositor.SawHeldBufferReused());
 
