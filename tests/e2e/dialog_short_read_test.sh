@@ -15,17 +15,11 @@ cp "$INI" "$E2E_TMP/before"
 
 QUORVANE_FAULT=read:1 QUORVANE_FAULT_SHORT_BYTES=4096 QUORVANE_FAULT_PATH="$(dirname "$INI")" \
   LD_PRELOAD="$FAULT_SHIM" run_quorvane /c
-for i in $(seq 100); do
-  xdotool search --onlyvisible --name '^Quorvane' >/dev/null 2>&1 && break
-  sleep 0.1
-done
+wait_dialog_focus
 grep -q 'fault injected: read:1' "$E2E_TMP/quorvane.err" || fail "the read was not cut"
 xdotool key Return
-for i in $(seq 50); do
-  xdotool search --onlyvisible --name '^Save error$' >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool search --onlyvisible --name '^Save error$' >/dev/null || fail "no message for a store read in part"
+wait_until 5 xdotool search --onlyvisible --name '^Save error$' >/dev/null ||
+  fail "no message for a store read in part"
 kill -0 "$QUORVANE_PID" || fail "OK ended the program although nothing was saved"
 cmp -s "$INI" "$E2E_TMP/before" || fail "the store read in part was rewritten: $(wc -c <"$INI") bytes"
 echo "dialog on a store read in part: all checks passed"

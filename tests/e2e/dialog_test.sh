@@ -23,19 +23,6 @@ config() {
   awk '/^\[/ { section = $0; next } section == "[Config]" && NF' "$INI"
 }
 
-# dialog_has_focus: whether the keys go to the dialog.
-dialog_has_focus() {
-  local focus dialog
-  focus=$(xdotool getwindowfocus 2>/dev/null) || return 1
-  dialog=$(xdotool search --onlyvisible --name '^Quorvane' 2>/dev/null) || return 1
-  [ "$focus" = "$dialog" ]
-}
-
-# wait_dialog_focus: waits until the keys go to the dialog.
-wait_dialog_focus() {
-  wait_until 5 dialog_has_focus || fail "the dialog did not take the keyboard focus"
-}
-
 # message_shown TITLE: whether a message box with that title is on the screen.
 message_shown() {
   xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1

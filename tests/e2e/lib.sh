@@ -81,6 +81,19 @@ wait_until() {
   done
 }
 
+# dialog_has_focus: whether the keys go to the dialog.
+dialog_has_focus() {
+  local focus dialog
+  focus=$(xdotool getwindowfocus 2>/dev/null) || return 1
+  dialog=$(xdotool search --onlyvisible --name '^Quorvane' 2>/dev/null) || return 1
+  [ "$focus" = "$dialog" ]
+}
+
+# wait_dialog_focus: waits until the keys go to the dialog.
+wait_dialog_focus() {
+  wait_until 5 dialog_has_focus || fail "the dialog did not take the keyboard focus"
+}
+
 # start_window TITLE [more x11_test_window options]: prints the id of a new helper window; its
 # process is in LAST_WINDOW_PID. Call it in the test's own shell (redirect to a file rather than
 # use $(...)) so that the window is known and ended with the test.
