@@ -69,17 +69,7 @@ twm_ready() {
   ! grep -q '^ *0 children' <<<"$tree"
 }
 
-# wait_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds; returns 1 when it
-# still fails after that long.
-wait_until() {
-  local limit=$1
-  shift
-  local deadline=$((SECONDS + limit))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/wait_until.sh"
 
 # dialog_has_focus: whether the keys go to the dialog.
 dialog_has_focus() {

@@ -32,16 +32,7 @@ start_scr() {
   QV_PIDS+=("$QV_PID")
 }
 
-# Polls the command every 0.1 s until it succeeds; fails after $1 seconds.
-wait_until() {
-  local limit=$1
-  shift
-  local deadline=$((SECONDS + limit))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/wait_until.sh"
 
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 
