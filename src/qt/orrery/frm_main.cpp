@@ -187,12 +187,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 CursorPoint frmMain::CursorPosition() {
-  if (pointerOver_) {
-    // Motion that reached the program before this tick counts for it.
-    QCoreApplication::processEvents();
-  }
+  // No event may be handled here, inside a frame: a paint would show half of it. Motion still
+  // queued counts at the next tick, which a move of any length still reaches.
   if (!pointerOver_) {
-    // Moves elsewhere (another screen, under another window) send us no events: ask the server.
+    // Moves elsewhere (another screen, under another window) send us no events: ask the server,
+    // which answers without running our handlers.
     return GetCursorPos();
   }
   return {pointer_.x(), pointer_.y()};
