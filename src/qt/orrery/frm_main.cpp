@@ -89,7 +89,7 @@ void frmMain::Form_Load() {
 
 void frmMain::Timer1_Timer() {
   scene_.Tick();
-  const std::vector<PixelRect> changed = canvas_.TakeDirtyRegion();
+  const std::vector<PixelRect>& changed = canvas_.TakeDirtyRegion();
   if (paintsOnScreen_) {
     blitter_.Blit(winId(), canvas_, changed);
   } else {

@@ -11,6 +11,10 @@ constexpr int kRowGap = 2;
 // Each rectangle costs the window about as much as a few dozen pixels: a rectangle is extended
 // downwards while it sends at most a quarter more than what changed, plus this many pixels.
 constexpr long long kSlack = 4;
+// Room reserved up front for a busy frame's log, so that frames rarely grow the buffers: changed
+// stretches (and runs and rectangles) and the bytes they held. About 350 KB.
+constexpr std::size_t kStretches = 4096;
+constexpr std::size_t kLoggedBytes = 64 * 1024;
 
 }  // namespace
 
@@ -19,7 +23,14 @@ ChangeTracker::ChangeTracker(int width, int height)
       height_(std::max(height, 0)),
       budget_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) / 4),
       seen_(static_cast<std::size_t>(width_), 0),
-      original_(static_cast<std::size_t>(width_), 0) {}
+      original_(static_cast<std::size_t>(width_), 0) {
+  changes_.reserve(kStretches);
+  before_.reserve(std::min(kLoggedBytes, budget_ + 1));
+  order_.reserve(kStretches);
+  runs_.reserve(kStretches);
+  open_.reserve(kStretches / 4);
+  taken_.reserve(kStretches);
+}
 
 void ChangeTracker::WillChange(int row, int left, int right, const std::uint8_t* before) {
   if (everything_) {

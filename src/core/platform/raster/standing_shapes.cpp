@@ -66,27 +66,37 @@ StandingShape* StandingShapes::Find(const StandingShape& drawn) {
 StandingShape& StandingShapes::Remember(const StandingShape& drawn) {
   const auto discs = std::count_if(shapes_.begin(), shapes_.end(),
                                    [](const StandingShape& shape) { return shape.filled; });
+  auto gone = shapes_.end();
   if (drawn.filled && static_cast<std::size_t>(discs) >= kMaxDiscs) {
     // A disc that stays, like the Sun, is found again frame after frame; the moving ones never
     // are. The moving disc drawn last goes, else the disc that stood longest unused.
-    auto gone = std::find_if(shapes_.rbegin(), shapes_.rend(), [](const StandingShape& shape) {
-                  return shape.filled && !shape.redrawn;
-                }).base();
-    if (gone == shapes_.begin()) {
-      gone = std::next(std::find_if(shapes_.begin(), shapes_.end(),
-                                    [](const StandingShape& shape) { return shape.filled; }));
-    }
-    shapes_.erase(std::prev(gone));
+    gone = std::find_if(shapes_.rbegin(), shapes_.rend(), [](const StandingShape& shape) {
+             return shape.filled && !shape.redrawn;
+           }).base();
+    gone = gone != shapes_.begin()
+               ? std::prev(gone)
+               : std::find_if(shapes_.begin(), shapes_.end(),
+                              [](const StandingShape& shape) { return shape.filled; });
   } else if (shapes_.size() >= kMaxShapes) {
-    shapes_.erase(shapes_.begin());
+    gone = shapes_.begin();
+  }
+  // The shape forgotten lends its damage buffer, so moving discs allocate nothing.
+  std::vector<PixelRect> damage;
+  if (gone != shapes_.end()) {
+    damage = std::move(gone->damage);
+    shapes_.erase(gone);
   }
   shapes_.push_back(drawn);
+  damage.clear();
+  damage.reserve(kMaxDamageRects);
+  shapes_.back().damage.swap(damage);
   return shapes_.back();
 }
 
 const std::vector<PixelRect>& StandingShapes::TakeDamage(StandingShape& shape) {
   // The two buffers trade places, so neither is allocated again.
   taken_.clear();
+  taken_.reserve(kMaxDamageRects);
   taken_.swap(shape.damage);
   return taken_;
 }
