@@ -1,6 +1,7 @@
 #include "core/platform/raster/change_tracker.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quorvane {
 
@@ -22,7 +23,6 @@ ChangeTracker::ChangeTracker(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       budget_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) / 4),
-      seen_(static_cast<std::size_t>(width_), 0),
       original_(static_cast<std::size_t>(width_), 0) {
   changes_.reserve(kStretches);
   before_.reserve(std::min(kLoggedBytes, budget_ + 1));
@@ -86,23 +86,33 @@ const std::vector<PixelRect>& ChangeTracker::Take(const std::uint8_t* pixels) {
 void ChangeTracker::DiffRow(const std::uint8_t* line, std::size_t first, std::size_t last) {
   int low = width_;
   int high = -1;
-  int row = 0;
   for (std::size_t i = first; i < last; ++i) {
     const Change& change = changes_[order_[i] & 0xFFFFFFFFu];
-    row = change.row;
-    for (int x = change.left; x <= change.right; ++x) {
-      if (seen_[x] == 0) {
-        seen_[x] = 1;
-        original_[x] = before_[change.offset + static_cast<std::size_t>(x - change.left)];
-      }
-    }
     low = std::min(low, change.left);
     high = std::max(high, change.right);
+  }
+  const int row = changes_[order_[first] & 0xFFFFFFFFu].row;
+  // The row as last taken: as it is now where nothing was logged, and each logged pixel as its
+  // earliest change found it, so the changes are laid in reverse drawing order.
+  std::uint8_t* original = original_.data();
+  std::memcpy(original + low, line + low, static_cast<std::size_t>(high - low + 1));
+  for (std::size_t i = last; i-- > first;) {
+    const Change& change = changes_[order_[i] & 0xFFFFFFFFu];
+    std::memcpy(original + change.left, before_.data() + change.offset,
+                static_cast<std::size_t>(change.right - change.left + 1));
   }
   int runLeft = 0;
   int runRight = -1;
   for (int x = low; x <= high; ++x) {
-    if (seen_[x] == 0 || original_[x] == line[x]) {
+    // Equal stretches are passed eight bytes at a time.
+    for (std::uint64_t was = 0, now = 0; x + 7 <= high; x += 8) {
+      std::memcpy(&was, original + x, sizeof was);
+      std::memcpy(&now, line + x, sizeof now);
+      if (was != now) {
+        break;
+      }
+    }
+    if (x > high || original[x] == line[x]) {
       continue;
     }
     if (runRight >= runLeft && x - runRight - 1 > kRowGap) {
@@ -115,9 +125,6 @@ void ChangeTracker::DiffRow(const std::uint8_t* line, std::size_t first, std::si
   }
   if (runRight >= runLeft) {
     runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
-  }
-  if (high >= low) {
-    std::fill(seen_.begin() + low, seen_.begin() + high + 1, 0);
   }
 }
 

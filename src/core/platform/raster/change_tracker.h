@@ -52,12 +52,10 @@ class ChangeTracker {
   int height_;
   std::size_t budget_;  // logged bytes beyond which all of the canvas is sent instead
   bool everything_ = true;
-  std::vector<Change> changes_;       // since the last take, in drawing order
-  std::vector<std::uint8_t> before_;  // the changed pixels' bytes before each change
-  std::vector<std::uint64_t> order_;  // row and drawing order of each change, sorted
-  // Per column of the row being compared: whether its earliest byte is known, and that byte.
-  std::vector<std::uint8_t> seen_;
-  std::vector<std::uint8_t> original_;
+  std::vector<Change> changes_;         // since the last take, in drawing order
+  std::vector<std::uint8_t> before_;    // the changed pixels' bytes before each change
+  std::vector<std::uint64_t> order_;    // row and drawing order of each change, sorted
+  std::vector<std::uint8_t> original_;  // the row being compared as it was at the last take
   std::vector<PixelRect> runs_;
   std::vector<Growing> open_;
   std::vector<PixelRect> taken_;
