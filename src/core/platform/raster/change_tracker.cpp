@@ -23,10 +23,11 @@ ChangeTracker::ChangeTracker(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       budget_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) / 4),
+      rows_(static_cast<std::size_t>(height_)),
       original_(static_cast<std::size_t>(width_), 0) {
   changes_.reserve(kStretches);
   before_.reserve(std::min(kLoggedBytes, budget_ + 1));
-  order_.reserve(kStretches);
+  touched_.reserve(static_cast<std::size_t>(height_));
   runs_.reserve(kStretches);
   open_.reserve(kStretches / 4);
   taken_.reserve(kStretches);
@@ -36,7 +37,17 @@ void ChangeTracker::WillChange(int row, int left, int right, const std::uint8_t*
   if (everything_) {
     return;
   }
-  changes_.push_back({row, left, right, before_.size()});
+  RowLog& log = rows_[static_cast<std::size_t>(row)];
+  if (log.latest < 0) {
+    touched_.push_back(row);
+    log.low = left;
+    log.high = right;
+  } else {
+    log.low = std::min(log.low, left);
+    log.high = std::max(log.high, right);
+  }
+  changes_.push_back({left, right, before_.size(), log.latest});
+  log.latest = static_cast<int>(changes_.size() - 1);
   before_.insert(before_.end(), before, before + (right - left + 1));
   // A log as large as a quarter of the canvas is not worth comparing: all of it is sent.
   if (before_.size() > budget_) {
@@ -46,6 +57,10 @@ void ChangeTracker::WillChange(int row, int left, int right, const std::uint8_t*
 
 void ChangeTracker::ChangeAll() {
   everything_ = true;
+  for (const int row : touched_) {
+    rows_[static_cast<std::size_t>(row)].latest = -1;
+  }
+  touched_.clear();
   changes_.clear();
   before_.clear();
 }
@@ -59,23 +74,11 @@ const std::vector<PixelRect>& ChangeTracker::Take(const std::uint8_t* pixels) {
       taken_.push_back({0, 0, width_, height_});
     }
   } else {
-    // Row by row, each row's changes in drawing order: the first change of a pixel holds what it
-    // showed when last taken.
-    order_.clear();
-    for (std::size_t i = 0; i < changes_.size(); ++i) {
-      order_.push_back(static_cast<std::uint64_t>(changes_[i].row) << 32 | i);
+    std::sort(touched_.begin(), touched_.end());
+    for (const int row : touched_) {
+      DiffRow(row, pixels + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_));
     }
-    std::sort(order_.begin(), order_.end());
-    for (std::size_t first = 0; first < order_.size();) {
-      const int row = changes_[order_[first] & 0xFFFFFFFFu].row;
-      std::size_t last = first + 1;
-      while (last < order_.size() && changes_[order_[last] & 0xFFFFFFFFu].row == row) {
-        ++last;
-      }
-      DiffRow(pixels + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_), first,
-              last);
-      first = last;
-    }
+    touched_.clear();
     Gather();
   }
   changes_.clear();
@@ -83,24 +86,21 @@ const std::vector<PixelRect>& ChangeTracker::Take(const std::uint8_t* pixels) {
   return taken_;
 }
 
-void ChangeTracker::DiffRow(const std::uint8_t* line, std::size_t first, std::size_t last) {
-  int low = width_;
-  int high = -1;
-  for (std::size_t i = first; i < last; ++i) {
-    const Change& change = changes_[order_[i] & 0xFFFFFFFFu];
-    low = std::min(low, change.left);
-    high = std::max(high, change.right);
-  }
-  const int row = changes_[order_[first] & 0xFFFFFFFFu].row;
+void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
+  RowLog& log = rows_[static_cast<std::size_t>(row)];
+  const int low = log.low;
+  const int high = log.high;
   // The row as last taken: as it is now where nothing was logged, and each logged pixel as its
-  // earliest change found it, so the changes are laid in reverse drawing order.
+  // earliest change found it, so the changes are laid from the latest to the earliest.
   std::uint8_t* original = original_.data();
   std::memcpy(original + low, line + low, static_cast<std::size_t>(high - low + 1));
-  for (std::size_t i = last; i-- > first;) {
-    const Change& change = changes_[order_[i] & 0xFFFFFFFFu];
+  for (int i = log.latest; i >= 0;) {
+    const Change& change = changes_[static_cast<std::size_t>(i)];
     std::memcpy(original + change.left, before_.data() + change.offset,
                 static_cast<std::size_t>(change.right - change.left + 1));
+    i = change.earlier;
   }
+  log.latest = -1;
   int runLeft = 0;
   int runRight = -1;
   for (int x = low; x <= high; ++x) {

@@ -31,20 +31,27 @@ class ChangeTracker {
   const std::vector<PixelRect>& Take(const std::uint8_t* pixels);
 
  private:
-  // A changed stretch of one row; its earlier bytes sit in before_ from `offset` on.
+  // A changed stretch of one row; its earlier bytes sit in before_ from `offset` on. The changes
+  // of a row are chained from the latest to the earliest.
   struct Change {
-    int row;
     int left;
     int right;
     std::size_t offset;
+    int earlier;  // index in changes_, or -1
+  };
+  // A row's logged changes: the latest, and the columns they span.
+  struct RowLog {
+    int latest = -1;
+    int low = 0;
+    int high = -1;
   };
   struct Growing {
     PixelRect rect;
     long long changed = 0;
   };
 
-  // Appends to runs_ the changed runs of one row, from the changes order_[first, last) name.
-  void DiffRow(const std::uint8_t* line, std::size_t first, std::size_t last);
+  // Appends to runs_ the changed runs of one row, now `line`, and forgets its log.
+  void DiffRow(int row, const std::uint8_t* line);
   // Stacks runs_ (sorted by row, then column) into taken_.
   void Gather();
 
@@ -54,7 +61,8 @@ class ChangeTracker {
   bool everything_ = true;
   std::vector<Change> changes_;         // since the last take, in drawing order
   std::vector<std::uint8_t> before_;    // the changed pixels' bytes before each change
-  std::vector<std::uint64_t> order_;    // row and drawing order of each change, sorted
+  std::vector<RowLog> rows_;            // per row of the canvas
+  std::vector<int> touched_;            // the rows with a log
   std::vector<std::uint8_t> original_;  // the row being compared as it was at the last take
   std::vector<PixelRect> runs_;
   std::vector<Growing> open_;
