@@ -62,7 +62,7 @@ void PixelCanvas::Circle(float x, float y, float radius, Color color) {
                       {}};
   if (filled && drawn.bounds.Area() < StandingShapes::kSmallestDisc) {
     const std::uint8_t fill = palette_.IndexOf(FillColor());
-    shapes_.MarkDamaged(Rasterise(ellipse, palette_.IndexOf(color), &fill, Rect()), nullptr);
+    Changed(Rasterise(ellipse, palette_.IndexOf(color), &fill, Rect()), nullptr, nullptr);
     return;
   }
   DrawStanding(drawn);
@@ -75,12 +75,12 @@ void PixelCanvas::DrawStanding(const StandingShape& drawn) {
   StandingShape* standing = shapes_.Find(drawn);
   if (standing == nullptr) {
     standing = &shapes_.Remember(drawn);
-    shapes_.MarkDamaged(Rasterise(standing->shape, outline, interior, Rect()), standing);
+    Changed(Rasterise(standing->shape, outline, interior, Rect()), standing, nullptr);
     return;
   }
   // Everywhere else the shape's pixels are still as its last draw left them.
   for (const PixelRect& rect : shapes_.TakeDamage(*standing)) {
-    shapes_.MarkDamaged(Rasterise(standing->shape, outline, interior, rect), standing);
+    Changed(Rasterise(standing->shape, outline, interior, rect), standing, nullptr);
   }
 }
 
@@ -103,7 +103,7 @@ void PixelCanvas::Line(float x1, float y1, float x2, float y2, Color color) {
   for (int y = box.top; y <= box.Bottom(); ++y) {
     WriteRun(y, box.left, box.Right(), index, changed);
   }
-  shapes_.MarkDamaged(changed, nullptr);
+  Changed(changed, nullptr, nullptr);
 }
 
 float PixelCanvas::TextWidth(std::string_view text) {
@@ -127,22 +127,47 @@ void PixelCanvas::DrawText(float x, float y, std::string_view text) {
   }
   const int originX = static_cast<int>(left);
   const int originY = static_cast<int>(top);
-  const std::uint8_t index = palette_.IndexOf(ForeColor());
+  const StandingText drawn{
+      &laidOut,
+      texts_.Generation(),
+      originX,
+      originY,
+      palette_.IndexOf(ForeColor()),
+      PixelRect::Intersected(laidOut.bounds.Translated(originX, originY), Rect()),
+      {}};
+  StandingText* standing = standingTexts_.Find(drawn);
+  if (standing == nullptr) {
+    DrawInk(standingTexts_.Remember(drawn), Rect());
+    return;
+  }
+  // Everywhere else the ink is still as its last draw left it.
+  for (const PixelRect& rect : standingTexts_.TakeDamage(*standing)) {
+    DrawInk(*standing, rect);
+  }
+}
+
+void PixelCanvas::DrawInk(const StandingText& text, const PixelRect& clip) {
   PixelRect changed;
-  for (const PixelRect& run : laidOut.ink) {
-    const int row = originY + run.top;
-    if (row >= 0 && row < height_) {
-      const RowRun columns =
-          raster_detail::ClipSpan(originX + run.left, originX + run.Right(), Rect());
-      WriteRun(row, columns.left, columns.right, index, changed);
+  for (const PixelRect& run : text.text->ink) {
+    const int row = text.y + run.top;
+    if (row >= clip.top && row <= clip.Bottom()) {
+      const RowRun columns = raster_detail::ClipSpan(text.x + run.left, text.x + run.Right(), clip);
+      WriteRun(row, columns.left, columns.right, text.colour, changed);
     }
   }
-  shapes_.MarkDamaged(changed, nullptr);
+  Changed(changed, nullptr, &text);
+}
+
+void PixelCanvas::Changed(const PixelRect& rect, const StandingShape* shape,
+                          const StandingText* text) {
+  shapes_.MarkDamaged(rect, shape);
+  standingTexts_.MarkDamaged(rect, text);
 }
 
 void PixelCanvas::Clear() {
   std::fill(pixels_.begin(), pixels_.end(), 0);
   shapes_.Clear();
+  standingTexts_.Clear();
   changes_.ChangeAll();
 }
 

@@ -10,9 +10,10 @@
 // only those: drawing a colour over pixels that already hold it changes nothing, and a pixel drawn
 // over and then back within one frame counts as unchanged. An outline circle, or a large disc,
 // redrawn with the same centre, radius and colours is redrawn only where something else changed
-// pixels it covers since its last draw, which keeps orbit rings and a big Sun cheap.
+// pixels it covers since its last draw, which keeps orbit rings and a big Sun cheap; so is a text
+// redrawn at the same place in the same colour, which keeps the overlay cheap.
 // This class only joins the parts in raster/: the rasteriser, the palette, the change tracker,
-// the standing shapes and the text cache.
+// the standing shapes and texts, and the text cache.
 // Limits: the outline is one pixel wide (draw styles are ignored); fill styles other than solid
 // and transparent are treated as transparent.
 #pragma once
@@ -28,6 +29,7 @@
 #include "core/platform/raster/colour_palette.h"
 #include "core/platform/raster/span_raster.h"
 #include "core/platform/raster/standing_shapes.h"
+#include "core/platform/raster/standing_texts.h"
 #include "core/platform/raster/text_cache.h"
 
 namespace quorvane {
@@ -72,6 +74,11 @@ class PixelCanvas final : public Canvas {
   void DrawStanding(const StandingShape& drawn);
   // Sets columns from..to of `row` to `index`; widens `changed` by the pixels that changed.
   void WriteRun(int row, int from, int to, std::uint8_t index, PixelRect& changed);
+  // Draws the text's ink inside `clip`.
+  void DrawInk(const StandingText& text, const PixelRect& clip);
+  // Pixels in `rect` changed: the standing shapes and texts they may belong to are damaged, but
+  // for the one drawing.
+  void Changed(const PixelRect& rect, const StandingShape* shape, const StandingText* text);
 
   int width_;
   int height_;
@@ -83,6 +90,7 @@ class PixelCanvas final : public Canvas {
   ChangeTracker changes_;
   StandingShapes shapes_;
   TextCache texts_;
+  StandingTexts standingTexts_;
 };
 
 }  // namespace quorvane

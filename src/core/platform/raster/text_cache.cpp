@@ -13,6 +13,7 @@ const LaidOutText& TextCache::LayOut(std::string_view text, GlyphSource& glyphs)
   }
   if (texts_.size() == kMaxTexts) {
     texts_.clear();
+    ++generation_;
   }
   const GlyphMask mask = glyphs.Render(text);
   LaidOutText laidOut;

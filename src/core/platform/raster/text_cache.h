@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,8 @@ class TextCache {
 
   // The text as `glyphs` render it, rendered only when not kept already.
   const LaidOutText& LayOut(std::string_view text, GlyphSource& glyphs);
+  // Counts the times the cache was emptied: layouts handed out before then are gone.
+  std::uint64_t Generation() const { return generation_; }
 
  private:
   struct Hash {
@@ -36,6 +39,7 @@ class TextCache {
     }
   };
   std::unordered_map<std::string, LaidOutText, Hash, std::equal_to<>> texts_;
+  std::uint64_t generation_ = 0;
 };
 
 }  // namespace quorvane
