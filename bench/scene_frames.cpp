@@ -29,8 +29,8 @@ class BoxGlyphs : public GlyphSource {
  public:
   GlyphMask Render(std::string_view text) override {
     const int width = 8 * static_cast<int>(text.size());
-    GlyphMask mask{0, 3, width, 9, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * 9),
-                   width};
+    GlyphMask mask{
+        0, 3, width, 9, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * 9), width};
     for (int y = 0; y < 9; ++y) {
       for (int x = 0; x < width; ++x) {
         mask.coverage[static_cast<std::size_t>(y * width + x)] = x % 8 < 6 ? 255 : 0;
