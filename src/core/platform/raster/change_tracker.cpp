@@ -29,6 +29,7 @@ ChangeTracker::ChangeTracker(int width, int height)
   before_.reserve(std::min(kLoggedBytes, budget_ + 1));
   touched_.reserve(static_cast<std::size_t>(height_));
   runs_.reserve(kStretches);
+  above_.reserve(kStretches / 4);
   open_.reserve(kStretches / 4);
   taken_.reserve(kStretches);
 }
@@ -129,34 +130,54 @@ void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
 }
 
 void ChangeTracker::Gather() {
+  // Rectangles that ended on the row above the runs being placed, which the runs may extend
+  // (those extended are marked with no changed pixels and passed over), and those ending on the
+  // runs' row. Rectangles that end further up can grow no more.
+  above_.clear();
   open_.clear();
+  int row = -2;
+  std::size_t first = 0;  // above_ before it is all extended
   for (const PixelRect& run : runs_) {
-    for (std::size_t i = 0; i < open_.size();) {
-      if (open_[i].rect.Bottom() < run.top - 1) {
-        taken_.push_back(open_[i].rect);
-        open_[i] = open_.back();
-        open_.pop_back();
-      } else {
-        ++i;
+    if (run.top != row) {
+      for (const Growing& growing : above_) {
+        if (growing.changed > 0) {
+          taken_.push_back(growing.rect);
+        }
       }
+      above_.clear();
+      if (run.top == row + 1) {
+        above_.swap(open_);
+      } else {
+        for (const Growing& growing : open_) {
+          taken_.push_back(growing.rect);
+        }
+        open_.clear();
+      }
+      row = run.top;
+      first = 0;
+    }
+    while (first < above_.size() && above_[first].changed == 0) {
+      ++first;
     }
     const auto fits = [&run](const Growing& growing) {
-      if (growing.rect.Bottom() != run.top - 1) {
-        return false;
-      }
       const long long area = PixelRect::United(growing.rect, run).Area();
-      return 4 * area <= 5 * (growing.changed + run.Area()) + 4 * kSlack;
+      return growing.changed > 0 && 4 * area <= 5 * (growing.changed + run.Area()) + 4 * kSlack;
     };
-    const auto found = std::find_if(open_.begin(), open_.end(), fits);
-    if (found == open_.end()) {
+    const auto found =
+        std::find_if(above_.begin() + static_cast<std::ptrdiff_t>(first), above_.end(), fits);
+    if (found == above_.end()) {
       open_.push_back({run, run.Area()});
     } else {
-      found->rect = PixelRect::United(found->rect, run);
-      found->changed += run.Area();
+      open_.push_back({PixelRect::United(found->rect, run), found->changed + run.Area()});
+      found->changed = 0;
     }
   }
-  for (const Growing& growing : open_) {
-    taken_.push_back(growing.rect);
+  for (const std::vector<Growing>* rects : {&above_, &open_}) {
+    for (const Growing& growing : *rects) {
+      if (growing.changed > 0) {
+        taken_.push_back(growing.rect);
+      }
+    }
   }
 }
 

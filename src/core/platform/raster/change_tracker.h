@@ -65,6 +65,7 @@ class ChangeTracker {
   std::vector<int> touched_;            // the rows with a log
   std::vector<std::uint8_t> original_;  // the row being compared as it was at the last take
   std::vector<PixelRect> runs_;
+  std::vector<Growing> above_;
   std::vector<Growing> open_;
   std::vector<PixelRect> taken_;
 };
