@@ -94,7 +94,7 @@ median() {
 }
 
 printf '%-10s %-8s %9s %9s %9s %8s %9s %9s  (%% of one core, medians of %d runs of %d s)\n' \
-  size setting program server both "x floor" "peak MB" "+MB" "$RUNS" "$RUN_SECONDS"
+  size setting program server both "x floor" "peak MiB" "+MiB" "$RUNS" "$RUN_SECONDS"
 for size in $SIZES; do
   floorBoth=$(median "$size" floor 6)
   floorPeak=$(median "$size" floor 5)
