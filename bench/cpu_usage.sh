@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Runs `quorvane /s` under Xvfb and reports the CPU share of one core used by the program, by the
 # X server, and by both (utime + stime from /proc/<pid>/stat over the wall time, after a warm-up
-# so start-up is not counted), and the program's peak resident memory (VmHWM). Every screen size
+# so start-up is not counted), and the program's peak resident memory (VmHWM). The floor, an idle
+# full-screen Qt window woken at the frame interval (bench/idle_window), runs beside every
+# screen size in the same way, and each figure is also printed as a ratio to it: the CPU of
+# program and server over the floor's, and the peak memory above the floor's. Every screen size
 # and setting runs RUNS times, interleaved so that a drift of the machine's speed hits all alike;
 # the figures are the medians.
 # Usage: bench/cpu_usage.sh [QUORVANE_BINARY] [SECONDS] [RUNS]
@@ -11,6 +14,7 @@ RUN_SECONDS=${2:-20}
 RUNS=${3:-3}
 SIZES=${SIZES:-1024x768 1920x1080 3840x2160 7680x4320}
 SETTINGS=${SETTINGS:-default orbit zoom100}
+IDLE_WINDOW=$(realpath "${IDLE_WINDOW:-$(dirname "$QUORVANE")/bench/idle_window}")
 WARM_UP_SECONDS=2
 export QUORVANE X11_TEST_WINDOW=/bin/false
 source "$(dirname "$0")/../tests/e2e/fullscreen_lib.sh"
@@ -30,15 +34,23 @@ config_lines() {
   esac
 }
 
-# measure SIZE SETTING: appends "SIZE SETTING program% server% peakMB" to the results.
+# measure SIZE SETTING: appends "SIZE SETTING program% server% peakMB" to the results; the
+# setting "floor" runs the idle window instead of the program.
 measure() {
-  local size=$1 setting=$2
+  local size=$1 setting=$2 pid
   e2e_start "$size"
   local server=${E2E_PIDS[-1]}
   xdotool mousemove 0 0
-  # shellcheck disable=SC2046
-  start_saver Language=2 $(config_lines "$setting")
-  local pid=$QUORVANE_PID
+  if [ "$setting" = floor ]; then
+    "$IDLE_WINDOW" &
+    pid=$!
+    E2E_PIDS+=("$pid")
+    wait_for_window "Idle window" >/dev/null
+  else
+    # shellcheck disable=SC2046
+    start_saver Language=2 $(config_lines "$setting")
+    pid=$QUORVANE_PID
+  fi
   sleep "$WARM_UP_SECONDS"
   local programStart serverStart startTime programEnd serverEnd endTime peak
   programStart=$(cpu_ns "$pid")
@@ -49,7 +61,12 @@ measure() {
   serverEnd=$(cpu_ns "$server")
   endTime=$(date +%s.%N)
   peak=$(awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status")
-  end_saver
+  if [ "$setting" = floor ]; then
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+  else
+    end_saver
+  fi
   kill "$server"
   wait "$server" 2>/dev/null || true
   awk -v s="$size" -v g="$setting" -v p=$((programEnd - programStart)) \
@@ -61,21 +78,31 @@ measure() {
 
 for ((run = 0; run < RUNS; run++)); do
   for size in $SIZES; do
-    for setting in $SETTINGS; do
+    for setting in floor $SETTINGS; do
       measure "$size" "$setting"
     done
   done
 done
 
-printf '%-10s %-8s %9s %9s %9s %9s  (%% of one core, medians of %d runs of %d s)\n' \
-  size setting program server sum "peak MB" "$RUNS" "$RUN_SECONDS"
+# median SIZE SETTING FIELD: the median of one column (3 program, 4 server, 5 peak, 6 both).
+median() {
+  awk -v s="$1" -v g="$2" -v f="$3" '$1 == s && $2 == g { v[n++] = f == 6 ? $3 + $4 : $f }
+    END {
+      for (i = 1; i < n; i++) for (j = i; j > 0 && v[j - 1] > v[j]; j--) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
+      printf "%.3f\n", n % 2 ? v[int(n / 2)] : (v[n / 2 - 1] + v[n / 2]) / 2
+    }' "$RESULTS"
+}
+
+printf '%-10s %-8s %9s %9s %9s %8s %9s %9s  (%% of one core, medians of %d runs of %d s)\n' \
+  size setting program server both "x floor" "peak MiB" "+MiB" "$RUNS" "$RUN_SECONDS"
 for size in $SIZES; do
-  for setting in $SETTINGS; do
-    awk -v s="$size" -v g="$setting" 'BEGIN { n = 0 } $1 == s && $2 == g { p[n] = $3; x[n] = $4; t[n] = $3 + $4; m[n++] = $5 }
-      function median(a,   i, j, v) {
-        for (i = 1; i < n; i++) for (j = i; j > 0 && a[j - 1] > a[j]; j--) { v = a[j]; a[j] = a[j - 1]; a[j - 1] = v }
-        return n % 2 ? a[int(n / 2)] : (a[n / 2 - 1] + a[n / 2]) / 2
-      }
-      END { printf "%-10s %-8s %9.3f %9.3f %9.3f %9.1f\n", s, g, median(p), median(x), median(t), median(m) }' "$RESULTS"
+  floorBoth=$(median "$size" floor 6)
+  floorPeak=$(median "$size" floor 5)
+  for setting in floor $SETTINGS; do
+    awk -v s="$size" -v g="$setting" -v p="$(median "$size" "$setting" 3)" \
+        -v x="$(median "$size" "$setting" 4)" -v b="$(median "$size" "$setting" 6)" \
+        -v m="$(median "$size" "$setting" 5)" -v fb="$floorBoth" -v fm="$floorPeak" 'BEGIN {
+      printf "%-10s %-8s %9.3f %9.3f %9.3f %7.1fx %9.1f %+9.1f\n", s, g, p, x, b, (fb > 0 ? b / fb : 0), m, m - fm
+    }'
   done
 done

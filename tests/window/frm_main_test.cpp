@@ -80,6 +80,24 @@ class FrmMainTest : public QObject {
     QCOMPARE(window.grab().toImage().pixel(centre), ToQColor(mod.Bodies[0].Color).rgb());
   }
 
+  void NoEventIsHandledInsideAFrame() {
+    frmMain window(mod, PrimaryScreenMetrics());
+    // With the pointer over the window its position comes from the window's own events.
+    const QPointF at = QCursor::pos();
+    QEnterEvent enter(window.mapFromGlobal(at), window.mapFromGlobal(at), at);
+    QCoreApplication::sendEvent(&window, &enter);
+    bool handled = false;
+    QObject probe;
+    QMetaObject::invokeMethod(
+        &probe, [&handled] { handled = true; }, Qt::QueuedConnection);
+    auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer != nullptr);
+    // A tick runs the whole frame; the event queued before it waits until the frame is done.
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection));
+    QVERIFY(!handled);
+    QTRY_VERIFY(handled);
+  }
+
   void CloseThroughTheWindowSystemEndsTheProgram() {
     frmMain window(mod, PrimaryScreenMetrics());
     window.show();

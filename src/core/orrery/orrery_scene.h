@@ -86,6 +86,7 @@ class OrreryScene {
   Canvas& canvas_;
   const ScreenMetrics& screen_;
   OrreryHost& host_;
+  std::string infoLine_;  // kept so that printing the overlay every frame allocates nothing
 };
 
 }  // namespace quorvane

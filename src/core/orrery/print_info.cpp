@@ -30,16 +30,22 @@ void OrreryScene::PrintInfo() {
   canvas_.SetCurrentX(left);
   canvas_.SetCurrentY(50 * screen_.TwipsPerPixelY);
   canvas_.SetForeColor(kWhite);
-  canvas_.Print(std::string(texts.magnification) + FormatNumber(modPublic_.settings.Zoom, "0.0#") +
-                texts.times);
+  infoLine_.assign(texts.magnification);
+  infoLine_ += FormatNumber(modPublic_.settings.Zoom, "0.0#");
+  infoLine_ += texts.times;
+  canvas_.Print(infoLine_);
   canvas_.SetCurrentX(left);
   canvas_.SetCurrentY(70 * screen_.TwipsPerPixelY);
-  canvas_.Print(std::string(texts.focus) + Label(focus));
+  infoLine_.assign(texts.focus);
+  infoLine_ += Label(focus);
+  canvas_.Print(infoLine_);
   canvas_.SetCurrentX(left);
   canvas_.SetCurrentY(90 * screen_.TwipsPerPixelY);
   // The focus body's period in minutes: simulated time per real minute at the nominal tick.
-  canvas_.Print(std::string(texts.timeScale) + FormatNumber(focus.Period * 24 * 60, "##0.00") +
-                texts.times);
+  infoLine_.assign(texts.timeScale);
+  infoLine_ += FormatNumber(focus.Period * 24 * 60, "##0.00");
+  infoLine_ += texts.times;
+  canvas_.Print(infoLine_);
 }
 
 }  // namespace quorvane

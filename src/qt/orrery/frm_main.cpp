@@ -89,7 +89,7 @@ void frmMain::Form_Load() {
 
 void frmMain::Timer1_Timer() {
   scene_.Tick();
-  const std::vector<PixelRect> changed = canvas_.TakeDirtyRegion();
+  const std::vector<PixelRect>& changed = canvas_.TakeDirtyRegion();
   if (paintsOnScreen_) {
     blitter_.Blit(winId(), canvas_, changed);
   } else {
@@ -187,12 +187,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 CursorPoint frmMain::CursorPosition() {
-  if (pointerOver_) {
-    // Motion that reached the program before this tick counts for it.
-    QCoreApplication::processEvents();
-  }
+  // No event may be handled here, inside a frame: a paint would show half of it. Motion still
+  // queued counts at the next tick, which a move of any length still reaches.
   if (!pointerOver_) {
-    // Moves elsewhere (another screen, under another window) send us no events: ask the server.
+    // Moves elsewhere (another screen, under another window) send us no events: ask the server,
+    // which answers without running our handlers.
     return GetCursorPos();
   }
   return {pointer_.x(), pointer_.y()};

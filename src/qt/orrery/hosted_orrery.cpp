@@ -52,7 +52,7 @@ void HostedOrrery::Form_Load() {
 
 void HostedOrrery::Timer1_Timer() {
   scene_->Tick();
-  Blit(ToQRegion(canvas_->TakeDirtyRegion()));
+  blitter_.Blit(window_, *canvas_, canvas_->TakeDirtyRegion());
 }
 
 void HostedOrrery::ReadWindowEvents() {

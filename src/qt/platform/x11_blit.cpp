@@ -44,12 +44,31 @@ X11Blitter::X11Blitter() {
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   // Other platforms may answer the interface without a display.
   display_ = x11 != nullptr ? x11->display() : nullptr;
-  if (display_ != nullptr) {
-    gc_ = DefaultGC(display_, DefaultScreen(display_));
+  if (display_ == nullptr) {
+    return;
+  }
+  const int screen = DefaultScreen(display_);
+  gc_ = DefaultGC(display_, screen);
+  image_.reset(XCreateImage(display_, DefaultVisual(display_, screen),
+                            static_cast<unsigned>(DefaultDepth(display_, screen)), ZPixmap, 0,
+                            nullptr, 1, 1, 32, 0));
+  if (image_ == nullptr) {
+    display_ = nullptr;
+    return;
+  }
+  // The common formats are written in this machine's byte order, which Xlib swaps if need be.
+  if (image_->bits_per_pixel == 32 || image_->bits_per_pixel == 16) {
+    image_->byte_order = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
   }
 }
 
 X11Blitter::~X11Blitter() = default;
+
+void X11Blitter::ImageDeleter::operator()(_XImage* image) const {
+  // The data is the blitter's buffer, not Xlib's to free.
+  image->data = nullptr;
+  XDestroyImage(image);
+}
 
 void X11Blitter::ExtendTable(const std::vector<Color>& palette) {
   const int screen = DefaultScreen(display_);
@@ -77,12 +96,11 @@ void X11Blitter::ExtendTable(const std::vector<Color>& palette) {
 }
 
 void X11Blitter::PutPart(WId window, const PixelCanvas& canvas, const PixelRect& part) {
-  const int screen = DefaultScreen(display_);
-  XImage* image =
-      XCreateImage(display_, DefaultVisual(display_, screen),
-                   static_cast<unsigned>(DefaultDepth(display_, screen)), ZPixmap, 0, nullptr,
-                   static_cast<unsigned>(part.width), static_cast<unsigned>(part.height), 32, 0);
-  if (image == nullptr) {
+  XImage* image = image_.get();
+  image->width = part.width;
+  image->height = part.height;
+  image->bytes_per_line = 0;  // rows packed: Xlib works it out
+  if (XInitImage(image) == 0) {
     return;
   }
   const std::size_t bytes = static_cast<std::size_t>(image->bytes_per_line) * part.height;
@@ -92,16 +110,12 @@ void X11Blitter::PutPart(WId window, const PixelCanvas& canvas, const PixelRect&
   image->data = buffer_.data();
   const std::uint8_t* from =
       canvas.Pixels() + static_cast<std::ptrdiff_t>(part.top) * canvas.Width() + part.left;
-  // The common formats are written in this machine's byte order, which Xlib swaps if need be.
-  const int hostOrder = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
   switch (image->bits_per_pixel) {
     case 32:
-      image->byte_order = hostOrder;
       Convert<std::uint32_t>(from, canvas.Width(), part, table_, image->data,
                              image->bytes_per_line);
       break;
     case 16:
-      image->byte_order = hostOrder;
       Convert<std::uint16_t>(from, canvas.Width(), part, table_, image->data,
                              image->bytes_per_line);
       break;
@@ -118,9 +132,6 @@ void X11Blitter::PutPart(WId window, const PixelCanvas& canvas, const PixelRect&
   }
   XPutImage(display_, window, gc_, image, 0, 0, part.left, part.top,
             static_cast<unsigned>(part.width), static_cast<unsigned>(part.height));
-  // The buffer outlives the image.
-  image->data = nullptr;
-  XDestroyImage(image);
 }
 
 void X11Blitter::Blit(WId window, const PixelCanvas& canvas, const std::vector<PixelRect>& rects) {

@@ -2,20 +2,23 @@
 // window needs no backing store of its own size beside the canvas it already keeps.
 //
 // Each part goes from palette indices to the server's pixel format through a lookup table, into
-// a buffer kept between calls: true colour and direct colour at any depth (8, 16, 24 and 32 bits
-// per pixel), and colour-mapped visuals (pseudo colour, grey scale, static) with colours
-// allocated in the default colour map. Windows must use the display's default visual.
+// a buffer and an image description kept between calls, so a frame allocates nothing: true colour
+// and direct colour at any depth (8, 16, 24 and 32 bits per pixel), and colour-mapped visuals
+// (pseudo colour, grey scale, static) with colours allocated in the default colour map. Windows
+// must use the display's default visual.
 #pragma once
 
 #include <QRegion>
 #include <QWindow>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/platform/pixel_canvas.h"
 
 struct _XDisplay;
 struct _XGC;
+struct _XImage;
 
 namespace quorvane {
 
@@ -41,8 +44,14 @@ class X11Blitter {
   void ExtendTable(const std::vector<Color>& palette);
   void PutPart(WId window, const PixelCanvas& canvas, const PixelRect& part);
 
+  struct ImageDeleter {
+    void operator()(_XImage* image) const;
+  };
+
   _XDisplay* display_ = nullptr;
   _XGC* gc_ = nullptr;
+  // The screen's image format; each part sets its size and data.
+  std::unique_ptr<_XImage, ImageDeleter> image_;
   std::vector<unsigned long> table_;  // server pixel per palette index
   std::vector<char> buffer_;
 };

@@ -1,0 +1,184 @@
+#include "core/platform/raster/change_tracker.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quorvane {
+
+namespace {
+
+// Unchanged pixels between two changed ones on a row that are sent rather than split around.
+constexpr int kRowGap = 2;
+// Each rectangle costs the window about as much as a few dozen pixels: a rectangle is extended
+// downwards while it sends at most a quarter more than what changed, plus this many pixels.
+constexpr long long kSlack = 4;
+// Room reserved up front for a busy frame's log, so that frames rarely grow the buffers: changed
+// stretches (and runs and rectangles) and the bytes they held. About 350 KB.
+constexpr std::size_t kStretches = 4096;
+constexpr std::size_t kLoggedBytes = 64 * 1024;
+
+}  // namespace
+
+ChangeTracker::ChangeTracker(int width, int height)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      budget_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) / 4),
+      rows_(static_cast<std::size_t>(height_)),
+      original_(static_cast<std::size_t>(width_), 0) {
+  changes_.reserve(kStretches);
+  before_.reserve(std::min(kLoggedBytes, budget_ + 1));
+  touched_.reserve(static_cast<std::size_t>(height_));
+  runs_.reserve(kStretches);
+  above_.reserve(kStretches / 4);
+  open_.reserve(kStretches / 4);
+  taken_.reserve(kStretches);
+}
+
+void ChangeTracker::WillChange(int row, int left, int right, const std::uint8_t* before) {
+  if (everything_) {
+    return;
+  }
+  RowLog& log = rows_[static_cast<std::size_t>(row)];
+  if (log.latest < 0) {
+    touched_.push_back(row);
+    log.low = left;
+    log.high = right;
+  } else {
+    log.low = std::min(log.low, left);
+    log.high = std::max(log.high, right);
+  }
+  changes_.push_back({left, right, before_.size(), log.latest});
+  log.latest = static_cast<int>(changes_.size() - 1);
+  before_.insert(before_.end(), before, before + (right - left + 1));
+  // A log as large as a quarter of the canvas is not worth comparing: all of it is sent.
+  if (before_.size() > budget_) {
+    ChangeAll();
+  }
+}
+
+void ChangeTracker::ChangeAll() {
+  everything_ = true;
+  for (const int row : touched_) {
+    rows_[static_cast<std::size_t>(row)].latest = -1;
+  }
+  touched_.clear();
+  changes_.clear();
+  before_.clear();
+}
+
+const std::vector<PixelRect>& ChangeTracker::Take(const std::uint8_t* pixels) {
+  taken_.clear();
+  runs_.clear();
+  if (everything_) {
+    everything_ = false;
+    if (width_ > 0 && height_ > 0) {
+      taken_.push_back({0, 0, width_, height_});
+    }
+  } else {
+    std::sort(touched_.begin(), touched_.end());
+    for (const int row : touched_) {
+      DiffRow(row, pixels + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_));
+    }
+    touched_.clear();
+    Gather();
+  }
+  changes_.clear();
+  before_.clear();
+  return taken_;
+}
+
+void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
+  RowLog& log = rows_[static_cast<std::size_t>(row)];
+  const int low = log.low;
+  const int high = log.high;
+  // The row as last taken: as it is now where nothing was logged, and each logged pixel as its
+  // earliest change found it, so the changes are laid from the latest to the earliest.
+  std::uint8_t* original = original_.data();
+  std::memcpy(original + low, line + low, static_cast<std::size_t>(high - low + 1));
+  for (int i = log.latest; i >= 0;) {
+    const Change& change = changes_[static_cast<std::size_t>(i)];
+    std::memcpy(original + change.left, before_.data() + change.offset,
+                static_cast<std::size_t>(change.right - change.left + 1));
+    i = change.earlier;
+  }
+  log.latest = -1;
+  int runLeft = 0;
+  int runRight = -1;
+  for (int x = low; x <= high; ++x) {
+    // Equal stretches are passed eight bytes at a time.
+    for (std::uint64_t was = 0, now = 0; x + 7 <= high; x += 8) {
+      std::memcpy(&was, original + x, sizeof was);
+      std::memcpy(&now, line + x, sizeof now);
+      if (was != now) {
+        break;
+      }
+    }
+    if (x > high || original[x] == line[x]) {
+      continue;
+    }
+    if (runRight >= runLeft && x - runRight - 1 > kRowGap) {
+      runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
+      runLeft = x;
+    } else if (runRight < runLeft) {
+      runLeft = x;
+    }
+    runRight = x;
+  }
+  if (runRight >= runLeft) {
+    runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
+  }
+}
+
+void ChangeTracker::Gather() {
+  // Rectangles that ended on the row above the runs being placed, which the runs may extend
+  // (those extended are marked with no changed pixels and passed over), and those ending on the
+  // runs' row. Rectangles that end further up can grow no more.
+  above_.clear();
+  open_.clear();
+  int row = -2;
+  std::size_t first = 0;  // above_ before it is all extended
+  for (const PixelRect& run : runs_) {
+    if (run.top != row) {
+      for (const Growing& growing : above_) {
+        if (growing.changed > 0) {
+          taken_.push_back(growing.rect);
+        }
+      }
+      above_.clear();
+      if (run.top == row + 1) {
+        above_.swap(open_);
+      } else {
+        for (const Growing& growing : open_) {
+          taken_.push_back(growing.rect);
+        }
+        open_.clear();
+      }
+      row = run.top;
+      first = 0;
+    }
+    while (first < above_.size() && above_[first].changed == 0) {
+      ++first;
+    }
+    const auto fits = [&run](const Growing& growing) {
+      const long long area = PixelRect::United(growing.rect, run).Area();
+      return growing.changed > 0 && 4 * area <= 5 * (growing.changed + run.Area()) + 4 * kSlack;
+    };
+    const auto found =
+        std::find_if(above_.begin() + static_cast<std::ptrdiff_t>(first), above_.end(), fits);
+    if (found == above_.end()) {
+      open_.push_back({run, run.Area()});
+    } else {
+      open_.push_back({PixelRect::United(found->rect, run), found->changed + run.Area()});
+      found->changed = 0;
+    }
+  }
+  for (const std::vector<Growing>* rects : {&above_, &open_}) {
+    for (const Growing& growing : *rects) {
+      if (growing.changed > 0) {
+        taken_.push_back(growing.rect);
+      }
+    }
+  }
+}
+
+}  // namespace quorvane

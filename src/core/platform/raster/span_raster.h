@@ -1,0 +1,118 @@
+// The rasteriser: pure functions that turn circles, boxes and glyph masks into one-row spans of
+// pixels and write spans into a row of palette indices. No state; the canvas decides where the
+// spans go and what is remembered of them.
+//
+// Pixel (i, j) spans [i, i+1) x [j, j+1); a pixel belongs to a shape when its centre lies inside.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "core/platform/glyph_source.h"
+#include "core/platform/pixel_rect.h"
+
+namespace quorvane {
+
+// An axis-aligned ellipse in pixel coordinates.
+struct PixelEllipse {
+  double cx = 0;
+  double cy = 0;
+  double rx = 0;
+  double ry = 0;
+};
+
+// The columns whose pixel centres lie inside a shape on one row; empty when first > last.
+struct ColumnSpan {
+  double first = 1;
+  double last = 0;
+  bool Empty() const { return first > last; }
+};
+
+// The changed stretch of a row; empty when left > right.
+struct RowRun {
+  int left = 0;
+  int right = -1;
+  bool Empty() const { return left > right; }
+};
+
+// `value`, a whole number of any size (infinities included), clamped into [low, high]; a value
+// that is no number clamps to `low`.
+int ClampToInt(double value, int low, int high);
+
+ColumnSpan EllipseRowSpan(const PixelEllipse& ellipse, int row);
+
+// The pixels the ellipse may touch with a pixel to spare on each side, within `canvas`.
+PixelRect EllipseBounds(const PixelEllipse& ellipse, const PixelRect& canvas);
+
+// Calls visit(row, from, to, interior) for each span of the ellipse inside `clip`: the one-pixel
+// outline (what lies inside it but not inside the ellipse a pixel smaller), and the interior when
+// `fill`. An ellipse that holds no pixel centre still yields the pixel under its centre, so a
+// circle of any size shows. At most one pass over the clipped rows, whatever the radius.
+template <typename Visit>
+void ForEachEllipseSpan(const PixelEllipse& e, bool fill, const PixelRect& clip,
+                        const PixelRect& canvas, Visit&& visit);
+
+// The stretch of line[from..to] from the first to the last byte that is not `value`; empty when
+// all are. What setting the span to `value` would change.
+RowRun DifferingRun(const std::uint8_t* line, int from, int to, std::uint8_t value);
+
+// The glyph mask's ink (coverage of at least half) as one-row runs relative to the text's
+// top-left corner, appended to `ink`; returns their bounds. A mask shorter than its size claims is
+// read only as far as it goes.
+PixelRect InkRuns(const GlyphMask& mask, std::vector<PixelRect>& ink);
+
+// ---------------------------------------------------------------------------------------------
+
+namespace raster_detail {
+
+// The clipped whole columns of a span; empty when from > to.
+inline RowRun ClipSpan(double first, double last, const PixelRect& clip) {
+  return {ClampToInt(first, clip.left, clip.Right() + 1),
+          ClampToInt(last, clip.left - 1, clip.Right())};
+}
+
+// Whether an ellipse too small to hold a pixel centre holds none near the canvas.
+bool HoldsNoCentre(const PixelEllipse& e, const PixelRect& canvas);
+
+}  // namespace raster_detail
+
+template <typename Visit>
+void ForEachEllipseSpan(const PixelEllipse& e, bool fill, const PixelRect& clip,
+                        const PixelRect& canvas, Visit&& visit) {
+  using raster_detail::ClipSpan;
+  const auto clipped = [&](int row, double first, double last, bool interior) {
+    const RowRun run = ClipSpan(first, last, clip);
+    if (!run.Empty()) {
+      visit(row, run.left, run.right, interior);
+    }
+  };
+  if (e.rx < 1 && e.ry < 1 && raster_detail::HoldsNoCentre(e, canvas)) {
+    const int x = ClampToInt(std::floor(e.cx), -1, canvas.Right() + 1);
+    const int y = ClampToInt(std::floor(e.cy), -1, canvas.Bottom() + 1);
+    if (clip.Contains(x, y)) {
+      clipped(y, x, x, false);
+    }
+    return;
+  }
+  const int top = ClampToInt(std::ceil(e.cy - e.ry - 0.5), clip.top, clip.Bottom() + 1);
+  const int bottom = ClampToInt(std::floor(e.cy + e.ry - 0.5), clip.top - 1, clip.Bottom());
+  for (int row = top; row <= bottom; ++row) {
+    const ColumnSpan outer = EllipseRowSpan(e, row);
+    if (outer.Empty()) {
+      continue;
+    }
+    const ColumnSpan inner = EllipseRowSpan({e.cx, e.cy, e.rx - 1, e.ry - 1}, row);
+    if (inner.Empty()) {
+      clipped(row, outer.first, outer.last, false);
+      continue;
+    }
+    clipped(row, outer.first, inner.first - 1, false);
+    clipped(row, inner.last + 1, outer.last, false);
+    if (fill) {
+      clipped(row, inner.first, inner.last, true);
+    }
+  }
+}
+
+}  // namespace quorvane

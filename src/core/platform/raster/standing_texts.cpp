@@ -1,0 +1,71 @@
+#include "core/platform/raster/standing_texts.h"
+
+#include <algorithm>
+
+namespace quorvane {
+
+namespace {
+
+// Texts remembered: a frame draws four that stand and ten planet names that mostly move, and
+// those drawn last frame go first.
+constexpr std::size_t kMaxTexts = 16;
+// Beyond this many rectangles a text's damage is kept as their bounding rectangle.
+constexpr std::size_t kMaxDamageRects = 8;
+
+}  // namespace
+
+StandingText* StandingTexts::Find(const StandingText& drawn) {
+  const auto found = std::find_if(texts_.begin(), texts_.end(), [&drawn](const StandingText& text) {
+    return text.SameDraw(drawn);
+  });
+  if (found == texts_.end()) {
+    return nullptr;
+  }
+  std::rotate(found, found + 1, texts_.end());
+  return &texts_.back();
+}
+
+StandingText& StandingTexts::Remember(const StandingText& drawn) {
+  // The text forgotten lends its damage buffer, so moving names allocate nothing.
+  std::vector<PixelRect> damage;
+  if (texts_.size() >= kMaxTexts) {
+    damage = std::move(texts_.front().damage);
+    texts_.erase(texts_.begin());
+  }
+  texts_.push_back(drawn);
+  damage.clear();
+  damage.reserve(kMaxDamageRects);
+  texts_.back().damage.swap(damage);
+  return texts_.back();
+}
+
+const std::vector<PixelRect>& StandingTexts::TakeDamage(StandingText& text) {
+  // The two buffers trade places, so neither is allocated again.
+  taken_.clear();
+  taken_.reserve(kMaxDamageRects);
+  taken_.swap(text.damage);
+  return taken_;
+}
+
+void StandingTexts::MarkDamaged(const PixelRect& rect, const StandingText* source) {
+  if (rect.IsEmpty()) {
+    return;
+  }
+  for (StandingText& text : texts_) {
+    if (&text == source || !text.bounds.Intersects(rect)) {
+      continue;
+    }
+    const PixelRect part = PixelRect::Intersected(rect, text.bounds);
+    if (text.damage.size() == kMaxDamageRects) {
+      PixelRect united = part;
+      for (const PixelRect& earlier : text.damage) {
+        united = PixelRect::United(united, earlier);
+      }
+      text.damage.assign(1, united);
+    } else {
+      text.damage.push_back(part);
+    }
+  }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,57 @@
+// The change tracker: changes undone within a frame, runs split across unchanged pixels, and a
+// log too large to compare.
+#include "core/platform/raster/change_tracker.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quorvane {
+namespace {
+
+struct Surface {
+  Surface(int columns, int rows)
+      : width(columns),
+        pixels(static_cast<std::size_t>(columns * rows), 0),
+        tracker(columns, rows) {}
+  void Set(int row, int left, int right, std::uint8_t value) {
+    std::uint8_t* line = pixels.data() + row * width;
+    tracker.WillChange(row, left, right, line + left);
+    std::fill(line + left, line + right + 1, value);
+  }
+  int width;
+  std::vector<std::uint8_t> pixels;
+  ChangeTracker tracker;
+};
+
+TEST(ChangeTracker, ReportsWhatDiffersFromTheLastTakeAndNoMore) {
+  Surface s(100, 50);
+  EXPECT_EQ(s.tracker.Take(s.pixels.data()), (std::vector<PixelRect>{{0, 0, 100, 50}}));
+  // Drawn over and back, wholly and in part; two unchanged pixels joined, three split.
+  s.Set(10, 20, 40, 3);
+  s.Set(10, 25, 40, 0);
+  s.Set(20, 10, 12, 1);
+  s.Set(20, 15, 16, 1);
+  s.Set(22, 10, 12, 1);
+  s.Set(22, 16, 17, 1);
+  EXPECT_EQ(
+      s.tracker.Take(s.pixels.data()),
+      (std::vector<PixelRect>{{20, 10, 5, 1}, {10, 20, 7, 1}, {10, 22, 3, 1}, {16, 22, 2, 1}}));
+  EXPECT_TRUE(s.tracker.Take(s.pixels.data()).empty());
+}
+
+TEST(ChangeTracker, ALogBeyondAQuarterOfTheCanvasSendsAllOfIt) {
+  Surface s(40, 40);
+  s.tracker.Take(s.pixels.data());
+  for (int row = 0; row <= 10; ++row) {
+    EXPECT_FALSE(s.tracker.ChangesAll());
+    s.Set(row, 0, 39, 1);
+  }
+  EXPECT_TRUE(s.tracker.ChangesAll());
+  EXPECT_EQ(s.tracker.Take(s.pixels.data()), (std::vector<PixelRect>{{0, 0, 40, 40}}));
+  s.Set(0, 0, 0, 0);
+  EXPECT_EQ(s.tracker.Take(s.pixels.data()), (std::vector<PixelRect>{{0, 0, 1, 1}}));
+}
+
+}  // namespace
+}  // namespace quorvane
