@@ -106,8 +106,10 @@ void RemoveDeadCopies(const std::filesystem::path& folder, const std::string& fi
   ::closedir(listing);
 }
 
-// A new copy beside `target`, created so that it cannot be anyone else's file; -1 on failure.
-int CreateCopy(const std::filesystem::path& target, std::string& copyPath) {
+// Tries names for a new copy beside `target` until `create` takes one, which it reports by
+// returning true; false when it fails otherwise or no name is free. The name is in `copyPath`.
+template <typename Create>
+bool NameCopy(const std::filesystem::path& target, std::string& copyPath, Create create) {
   std::random_device seed;
   std::mt19937 generator(seed());
   std::uniform_int_distribution<std::size_t> letter(0, kCopyLetters.size() - 1);
@@ -116,14 +118,54 @@ int CreateCopy(const std::filesystem::path& target, std::string& copyPath) {
     for (std::size_t i = 0; i < kCopySuffixLength; ++i) {
       copyPath += kCopyLetters[letter(generator)];
     }
-    // 0666 less the umask, as any new file; an existing store's own mode is copied afterwards.
-    const int fd = ::open(copyPath.c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd >= 0 || errno != EEXIST) {
-      return fd;
+    if (create(copyPath.c_str())) {
+      return true;
+    }
+    if (errno != EEXIST) {
+      break;
     }
   }
-  return -1;
+  copyPath.clear();
+  return false;
+}
+
+enum class CopyResult { Written, Failed, Unsupported };
+
+// Writes `bytes` into a new copy beside `target`, with `mode` unless it is 0, and names it in
+// `copyPath`. Where the file system allows, the copy is written before it has a name, so a kill at
+// any moment leaves no part of one behind: only, between naming and renaming, a whole copy, which
+// the next save removes. Unsupported: the file system has no unnamed files, or there is no /proc
+// to name one by; then it is named first.
+CopyResult WriteCopy(const std::filesystem::path& target, const std::string& bytes, mode_t mode,
+                     bool unnamed, std::string& copyPath) {
+  const std::filesystem::path folder = target.parent_path();
+  int fd = -1;
+  if (unnamed) {
+    fd = ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+      return CopyResult::Unsupported;
+    }
+  } else {
+    // 0666 less the umask, as any new file; created so that it cannot be anyone else's file.
+    NameCopy(target, copyPath, [&fd](const char* name) {
+      fd = ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+      return fd >= 0;
+    });
+  }
+  Descriptor copy(fd);
+  if (copy.Get() < 0 || (mode != 0 && ::fchmod(copy.Get(), mode) != 0) ||
+      !WriteWhole(copy.Get(), bytes) || ::fdatasync(copy.Get()) != 0) {
+    return CopyResult::Failed;
+  }
+  if (unnamed) {
+    const std::string self = "/proc/self/fd/" + std::to_string(copy.Get());
+    if (!NameCopy(target, copyPath, [&self](const char* name) {
+          return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0;
+        })) {
+      return errno == ENOENT ? CopyResult::Unsupported : CopyResult::Failed;
+    }
+  }
+  return copy.Close() ? CopyResult::Written : CopyResult::Failed;
 }
 
 // The file a save replaces: the target of a symbolic link (a user may keep the store elsewhere
@@ -170,17 +212,17 @@ bool ReplaceStoreFile(const std::string& path, const std::string& bytes) {
   const std::filesystem::path folder = target.parent_path();
   RemoveDeadCopies(folder, target.filename().string());
 
-  std::string copyPath;
-  Descriptor copy(CreateCopy(target, copyPath));
-  if (copy.Get() < 0) {
-    return false;
-  }
   struct stat old {};
-  const bool written =
-      (::stat(target.c_str(), &old) != 0 || ::fchmod(copy.Get(), old.st_mode & 07777) == 0) &&
-      WriteWhole(copy.Get(), bytes) && ::fdatasync(copy.Get()) == 0 && copy.Close();
-  if (!written || ::rename(copyPath.c_str(), target.c_str()) != 0) {
-    ::unlink(copyPath.c_str());
+  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0;
+  std::string copyPath;
+  CopyResult copy = WriteCopy(target, bytes, mode, true, copyPath);
+  if (copy == CopyResult::Unsupported) {
+    copy = WriteCopy(target, bytes, mode, false, copyPath);
+  }
+  if (copy != CopyResult::Written || ::rename(copyPath.c_str(), target.c_str()) != 0) {
+    if (!copyPath.empty()) {
+      ::unlink(copyPath.c_str());
+    }
     return false;
   }
   // The rename itself reaches the disk only with the folder. The new file is in place whatever
