@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/orrery/still_host.h"
 #include "core/platform/pixel_canvas.h"
 #include "qt/platform/canvas_image.h"
 #include "qt/platform/fonts.h"
@@ -23,14 +24,6 @@ namespace {
 using namespace quorvane;
 
 constexpr float kTwips = 15;
-
-class StillHost : public OrreryHost {
- public:
-  CursorPoint CursorPosition() override { return {}; }
-  void EndProgram() override {}
-  void SetTimerEnabled(bool) override {}
-  void SetScreenSaverActive(bool) override {}
-};
 
 void DrawFrameAndFlush(benchmark::State& state) {
   const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/orrery/still_host.h"
 #include "core/platform/pixel_canvas.h"
 
 namespace {
@@ -15,14 +16,6 @@ namespace {
 using namespace quorvane;
 
 constexpr float kTwips = 15;
-
-class StillHost : public OrreryHost {
- public:
-  CursorPoint CursorPosition() override { return {}; }
-  void EndProgram() override {}
-  void SetTimerEnabled(bool) override {}
-  void SetScreenSaverActive(bool) override {}
-};
 
 // Each byte a 6 x 9 box on an 8-pixel advance, about as the window's bold font draws.
 class BoxGlyphs : public GlyphSource {

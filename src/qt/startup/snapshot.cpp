@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/orrery/still_host.h"
 #include "core/platform/screen_metrics.h"
 #include "core/startup/start_up.h"
 #include "qt/orrery/orrery_canvas.h"
@@ -16,15 +17,6 @@ namespace quorvane {
 namespace {
 
 constexpr int kBadFileStatus = 2;
-
-// A window that never moves its pointer and is never closed: the scene runs undisturbed.
-class SnapshotHost final : public OrreryHost {
- public:
-  CursorPoint CursorPosition() override { return {}; }
-  void EndProgram() override {}
-  void SetTimerEnabled(bool) override {}
-  void SetScreenSaverActive(bool) override {}
-};
 
 }  // namespace
 
@@ -40,7 +32,7 @@ int WriteSnapshot(int& argc, char** argv, const SnapshotRequest& request,
   modPublic.settings = settings;
   const ScreenMetrics screen = LogicalScreen(request.width, request.height, 1);
   PixelCanvas canvas = MakeOrreryCanvas(screen, 1);
-  SnapshotHost host;
+  StillHost host;
   OrreryScene scene(modPublic, canvas, screen, host);
   scene.Load();
   scene.DrawFirstFrames();

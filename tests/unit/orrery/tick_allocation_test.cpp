@@ -10,6 +10,7 @@
 #include <new>
 
 #include "core/orrery/orrery_scene.h"
+#include "core/orrery/still_host.h"
 #include "core/platform/pixel_canvas.h"
 
 namespace {
@@ -41,14 +42,6 @@ namespace quorvane {
 namespace {
 
 constexpr float kTwips = 15;
-
-class StillHost : public OrreryHost {
- public:
-  CursorPoint CursorPosition() override { return {}; }
-  void EndProgram() override {}
-  void SetTimerEnabled(bool) override {}
-  void SetScreenSaverActive(bool) override {}
-};
 
 // Each byte a 6 x 9 box of ink.
 class BoxGlyphs : public GlyphSource {
