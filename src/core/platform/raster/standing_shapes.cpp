@@ -1,5 +1,7 @@
 #include "core/platform/raster/standing_shapes.h"
 
+#include "core/platform/raster/damage_list.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -87,17 +89,12 @@ StandingShape& StandingShapes::Remember(const StandingShape& drawn) {
     shapes_.erase(gone);
   }
   shapes_.push_back(drawn);
-  damage.clear();
-  damage.reserve(kMaxDamageRects);
-  shapes_.back().damage.swap(damage);
+  LendDamageBuffer(damage, shapes_.back().damage, kMaxDamageRects);
   return shapes_.back();
 }
 
 const std::vector<PixelRect>& StandingShapes::TakeDamage(StandingShape& shape) {
-  // The two buffers trade places, so neither is allocated again.
-  taken_.clear();
-  taken_.reserve(kMaxDamageRects);
-  taken_.swap(shape.damage);
+  HandOverDamage(shape.damage, taken_, kMaxDamageRects);
   return taken_;
 }
 
@@ -118,15 +115,7 @@ void StandingShapes::MarkDamaged(const PixelRect& rect, const StandingShape* sou
     if (!shape.filled && !TouchesOutline(shape.shape, part)) {
       continue;
     }
-    if (shape.damage.size() == kMaxDamageRects) {
-      PixelRect united = part;
-      for (const PixelRect& earlier : shape.damage) {
-        united = PixelRect::United(united, earlier);
-      }
-      shape.damage.assign(1, united);
-    } else {
-      shape.damage.push_back(part);
-    }
+    AddDamage(shape.damage, part, kMaxDamageRects);
   }
 }
 

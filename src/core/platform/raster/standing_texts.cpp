@@ -1,5 +1,7 @@
 #include "core/platform/raster/standing_texts.h"
 
+#include "core/platform/raster/damage_list.h"
+
 #include <algorithm>
 
 namespace quorvane {
@@ -33,17 +35,12 @@ StandingText& StandingTexts::Remember(const StandingText& drawn) {
     texts_.erase(texts_.begin());
   }
   texts_.push_back(drawn);
-  damage.clear();
-  damage.reserve(kMaxDamageRects);
-  texts_.back().damage.swap(damage);
+  LendDamageBuffer(damage, texts_.back().damage, kMaxDamageRects);
   return texts_.back();
 }
 
 const std::vector<PixelRect>& StandingTexts::TakeDamage(StandingText& text) {
-  // The two buffers trade places, so neither is allocated again.
-  taken_.clear();
-  taken_.reserve(kMaxDamageRects);
-  taken_.swap(text.damage);
+  HandOverDamage(text.damage, taken_, kMaxDamageRects);
   return taken_;
 }
 
@@ -56,15 +53,7 @@ void StandingTexts::MarkDamaged(const PixelRect& rect, const StandingText* sourc
       continue;
     }
     const PixelRect part = PixelRect::Intersected(rect, text.bounds);
-    if (text.damage.size() == kMaxDamageRects) {
-      PixelRect united = part;
-      for (const PixelRect& earlier : text.damage) {
-        united = PixelRect::United(united, earlier);
-      }
-      text.damage.assign(1, united);
-    } else {
-      text.damage.push_back(part);
-    }
+    AddDamage(text.damage, part, kMaxDamageRects);
   }
 }
 
