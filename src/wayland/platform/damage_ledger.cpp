@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/platform/raster/damage_list.h"
+
 namespace quorvane::wayland {
 
 namespace {
@@ -23,15 +25,7 @@ void DamageLedger::Add(std::vector<PixelRect>& list, const PixelRect& rect) {
   if (rect.IsEmpty()) {
     return;
   }
-  if (list.size() < kMaxRects) {
-    list.push_back(rect);
-    return;
-  }
-  PixelRect bounds = rect;
-  for (const PixelRect& kept : list) {
-    bounds = PixelRect::United(bounds, kept);
-  }
-  list.assign(1, bounds);
+  AddDamage(list, rect, kMaxRects);
 }
 
 void DamageLedger::Changed(const std::vector<PixelRect>& rects) {
