@@ -73,8 +73,12 @@ std::optional<QString> IniSettingsStore::ConfigFolder() {
   return std::nullopt;
 }
 
-IniSettingsStore::IniSettingsStore()
-    : IniSettingsStore(ConfigFolder() ? *ConfigFolder() + "/Quorvane/Quorvane.ini" : QString()) {}
+IniSettingsStore::IniSettingsStore() : IniSettingsStore(DefaultFilePath()) {}
+
+QString IniSettingsStore::DefaultFilePath() {
+  const std::optional<QString> folder = ConfigFolder();
+  return folder ? *folder + "/Quorvane/Quorvane.ini" : QString();
+}
 
 IniSettingsStore::IniSettingsStore(const QString& filePath) : filePath_(filePath) {
   if (!filePath_.isEmpty()) {

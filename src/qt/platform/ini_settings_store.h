@@ -40,6 +40,9 @@ class IniSettingsStore final : public SettingsStore {
   static std::optional<QString> ConfigFolder();
 
  private:
+  // Quorvane/Quorvane.ini in ConfigFolder(); empty without one.
+  static QString DefaultFilePath();
+
   QString filePath_;
   StoreState loaded_ = StoreState::Missing;
   IniDocument document_;
