@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # --snapshot draws the full-screen picture without a display or compositor and writes no
 # settings: the same options give the same file, another seed other start angles, the Sun sits in
-# the middle, and a file that cannot be written ends with status 2 and one line.
+# the middle, and a file that cannot be written ends with status 2 and one line. With --preview it
+# draws the miniature, its planet where the ticks have moved it.
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
@@ -17,6 +18,19 @@ snap "$E2E_TMP/c.png" --size 640x480 --seed 8 --orbits --language ja
 ! cmp -s "$E2E_TMP/a.png" "$E2E_TMP/c.png" || fail "another seed gave the same picture"
 [ "$(identify -format %wx%h "$E2E_TMP/a.png")" = 640x480 ] || fail "the picture is not 640x480"
 expect_pixel "$E2E_TMP/a.png" 320 240 "255 96 0"
+# The miniature: 155 x 115, the Sun's disc in the middle; after 30 ticks (one turn) the planet
+# stands 45 pixels right of the centre again, after 15 as far left, and never leaves a trail.
+snap "$E2E_TMP/p30.png" --preview
+snap "$E2E_TMP/p15.png" --preview --ticks 15
+[ "$(identify -format %wx%h "$E2E_TMP/p30.png")" = 155x115 ] || fail "the preview is not 155x115"
+expect_pixel "$E2E_TMP/p30.png" 77 57 "255 112 0"
+expect_pixel "$E2E_TMP/p30.png" 122 57 "0 96 192"
+expect_pixel "$E2E_TMP/p30.png" 33 57 "64 64 64"
+expect_pixel "$E2E_TMP/p15.png" 32 57 "0 96 192"
+expect_pixel "$E2E_TMP/p15.png" 122 57 "64 64 64"
+planet=$(convert "$E2E_TMP/p15.png" txt:- | grep -ci '#0060c0')
+((planet > 80 && planet < 122)) || fail "the preview's planet covers $planet pixels"
+
 [ ! -e "$XDG_CONFIG_HOME" ] || fail "a snapshot wrote settings: $(find "$XDG_CONFIG_HOME")"
 
 status=0

@@ -132,6 +132,14 @@ class CommandLineOptionsTest : public QObject {
     QTest::addRow("a negative seed")
         << QStringList{"--snapshot", "a.png", "--seed", "-1"}
         << "--seed takes a whole number from 0 to 18446744073709551615";
+    QTest::addRow("the preview without a snapshot")
+        << QStringList{"/p", "5", "--preview"} << "--preview applies to --snapshot only";
+    QTest::addRow("the preview at a size")
+        << QStringList{"--snapshot", "a.png", "--preview", "--size", "640x480"}
+        << "--size does not go with --preview, whose picture is fixed";
+    QTest::addRow("the preview with a setting")
+        << QStringList{"--snapshot", "a.png", "-zoom", "5", "--preview"}
+        << "-zoom does not go with --preview, whose picture is fixed";
   }
   void refusals() {
     QFETCH(QStringList, arguments);
@@ -158,6 +166,12 @@ class CommandLineOptionsTest : public QObject {
     QCOMPARE(options.snapshot.seed, 18446744073709551615ULL);
     QCOMPARE(options.focus, std::optional<std::int32_t>(5));
     QCOMPARE(options.language, std::optional<std::int16_t>(1));
+    QVERIFY(!options.snapshot.preview);
+    const CommandLineOptions preview =
+        ReadCommandLine({"--snapshot", "p.png", "--preview", "--ticks", "7"}, std::nullopt);
+    QCOMPARE(preview.action, Action::Snapshot);
+    QVERIFY(preview.snapshot.preview);
+    QCOMPARE(preview.snapshot.ticks, 7);
   }
 
   void helpAndVersionWinOverEverythingElse() {

@@ -1,9 +1,10 @@
-// The preview's miniature without the window: its form-level state, the layout made at load and
-// the planet's motion on each tick, in twips. frmPrev owns one scene, draws the ring through the
-// canvas and paints the two shapes where the scene puts them.
+// The preview's miniature without the window: its form-level state, the layout made at load, the
+// planet's motion on each tick, in twips, and the picture drawn through the canvas. frmPrev owns
+// one scene and puts what the canvas changed on its window.
 #pragma once
 
 #include <algorithm>
+#include <optional>
 
 #include "core/platform/canvas.h"
 
@@ -40,6 +41,9 @@ class PreviewScene {
   void CentreSunAndDrawRing(Canvas& canvas);
   // Timer1_Timer: 12 degrees further counter-clockwise, the planet's box centred on the ring.
   void MovePlanet();
+  // The two shapes over the canvas's own picture (the ring), where they now stand: after load and
+  // after each move. Where the planet stood before, the canvas's picture shows again.
+  void DrawShapes(Canvas& canvas);
 
   // Window size, twips.
   float Width = 0;
@@ -52,9 +56,19 @@ class PreviewScene {
   float OrbitCenterY = 0;
 
  private:
+  // A shape's circle as the canvas draws it: centre and radius, twips.
+  struct Disc {
+    float x = 0;
+    float y = 0;
+    float radius = 0;
+  };
+  Disc PlacedDisc(const Shape& shape) const;
+  void DrawRing(Canvas& canvas) const;
+
   double pi_;
   float twipsPerPixelX_;
   float twipsPerPixelY_;
+  std::optional<Disc> drawnPlanet_;
 };
 
 }  // namespace quorvane

@@ -1,9 +1,8 @@
 // The preview window: a fixed miniature orrery for the host's preview pane. It sizes itself and
-// draws the orbit ring on its persistent canvas at load; its own timer then moves the planet.
-// The Sun and the planet are lightweight shapes painted by the window over the canvas.
+// draws the picture on its canvas at load; its own timer then moves the planet, and each tick
+// repaints what the canvas changed.
 #pragma once
 
-#include <QRect>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -32,9 +31,8 @@ class frmPrev : public QWidget {
  private:
   void Form_Load();
   void Timer1_Timer();
-
-  // The device pixels a shape's circle covers.
-  QRect PixelCircle(const Shape& shape) const;
+  // Draws the shapes and asks for a repaint where the canvas changed.
+  void DrawShapes();
 
   ScreenMetrics screen_;
   PreviewScene scene_;

@@ -28,6 +28,7 @@ struct Options {
   QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
   QCommandLineOption ticks{QStringLiteral("ticks"), QString(), QStringLiteral("n")};
   QCommandLineOption seed{QStringLiteral("seed"), QString(), QStringLiteral("n")};
+  QCommandLineOption preview{QStringLiteral("preview")};
 };
 
 constexpr int kMinSnapshotSide = 16;
@@ -107,8 +108,9 @@ QString ReadSettingsOptions(const QCommandLineParser& parser, const Options& kno
 QString ReadSnapshot(const QCommandLineParser& parser, const Options& known,
                      const QStringList& arguments, CommandLineOptions& options) {
   if (!parser.isSet(known.snapshot)) {
-    const QString typed = TypedOption(
-        arguments, {QStringLiteral("size"), QStringLiteral("ticks"), QStringLiteral("seed")});
+    const QString typed =
+        TypedOption(arguments, {QStringLiteral("size"), QStringLiteral("ticks"),
+                                QStringLiteral("seed"), QStringLiteral("preview")});
     return typed.isEmpty() ? QString() : typed + QStringLiteral(" applies to --snapshot only");
   }
   if (!parser.positionalArguments().isEmpty() || parser.isSet(known.root) ||
@@ -119,6 +121,17 @@ QString ReadSnapshot(const QCommandLineParser& parser, const Options& known,
   request.file = parser.value(known.snapshot).toStdString();
   if (request.file.empty()) {
     return QStringLiteral("--snapshot takes the name of the PNG file to write");
+  }
+  request.preview = parser.isSet(known.preview);
+  if (request.preview) {
+    // The miniature is one fixed picture: only its ticks can change.
+    const QString typed = TypedOption(
+        arguments, {QStringLiteral("size"), QStringLiteral("seed"), QStringLiteral("focus"),
+                    QStringLiteral("zoom"), QStringLiteral("orbits"), QStringLiteral("no-orbits"),
+                    QStringLiteral("language")});
+    if (!typed.isEmpty()) {
+      return typed + QStringLiteral(" does not go with --preview, whose picture is fixed");
+    }
   }
   if (parser.isSet(known.size)) {
     const QStringList sides = parser.value(known.size).split(QLatin1Char('x'));
@@ -200,7 +213,7 @@ CommandLineOptions ReadCommandLine(const QStringList& arguments,
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({known.help, known.version, known.root, known.windowId, known.focus, known.zoom,
                      known.orbits, known.noOrbits, known.language, known.snapshot, known.size,
-                     known.ticks, known.seed});
+                     known.ticks, known.seed, known.preview});
   if (!parser.parse(QStringList{QStringLiteral("quorvane")} + optionArguments)) {
     return Failure(ParseError(parser, optionArguments));
   }
@@ -266,6 +279,7 @@ std::string UsageText() {
          "       quorvane --root | --window-id <id> [settings]\n"
          "       quorvane --snapshot <file> [--size <W>x<H>] [--ticks <n>] [--seed <n>] "
          "[settings]\n"
+         "       quorvane --snapshot <file> --preview [--ticks <n>]\n"
          "An orrery screen saver: the Sun and nine planets on their orbits.\n"
          "\n"
          "  /s                 full screen on every monitor; a key, a mouse button or a mouse\n"
@@ -279,6 +293,8 @@ std::string UsageText() {
          "                     with --size <W>x<H> (1280x720), --ticks <n> (30) frames after\n"
          "                     the first two, --seed <n> (1) for the planets' start angles, and\n"
          "                     the settings below over the defaults, not the saved ones\n"
+         "  --preview          with --snapshot: the 155x115 miniature /p shows, after --ticks\n"
+         "                     <n> (30) moves of its planet\n"
          "  -h, --help         this text\n"
          "  --version          the version\n"
          "\n"

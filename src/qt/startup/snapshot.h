@@ -1,5 +1,5 @@
 // `quorvane --snapshot FILE`: the full-screen orrery drawn off screen as "/s" shows it after a
-// number of ticks, written as a PNG file. It needs no display or compositor, and reads and writes
+// number of ticks, or with --preview the miniature "/p" shows, written as a PNG file. It needs no display or compositor, and reads and writes
 // no settings, so the same options give the same file on every machine.
 #pragma once
 
@@ -16,6 +16,7 @@ struct SnapshotRequest {
   int height = 720;
   int ticks = 30;          // frames after the first two
   std::uint64_t seed = 1;  // the planets' start angles
+  bool preview = false;    // the miniature instead, 155 x 115, after `ticks` moves
 };
 
 // Draws the picture for the default settings with the command line's put in, and writes it.

@@ -16,10 +16,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuorvanePreview";
 constexpr UINT_PTR kTimer1 = 1;
 
-COLORREF ToColorRef(Color color) {
-  return static_cast<COLORREF>(color);  // both are 0x00BBGGRR
-}
-
 }  // namespace
 
 frmPrev::frmPrev(const ModPublic& modPublic, HWND parent)
@@ -64,55 +60,36 @@ void frmPrev::Form_Load() {
       std::make_unique<GdiGlyphSource>(
           CreateUiFont(kUiGothic, 9, FW_NORMAL, SHIFTJIS_CHARSET, screen_.TwipsPerPixelY)));
   scene_.CentreSunAndDrawRing(*canvas_);
-  canvas_->TakeDirtyRegion();
-  InvalidateRect(window_, nullptr, FALSE);
+  DrawShapes();
 }
 
 void frmPrev::Timer1_Timer() {
-  const RECT before = PixelCircle(scene_.shpPlanet);
   scene_.MovePlanet();
-  const RECT after = PixelCircle(scene_.shpPlanet);
-  InvalidateRect(window_, &before, FALSE);
-  InvalidateRect(window_, &after, FALSE);
+  DrawShapes();
 }
 
-RECT frmPrev::PixelCircle(const Shape& shape) const {
-  // Whole pixels, as the shape's box is placed on the screen; the circle stays round. Without a
-  // pen GDI fills an ellipse a pixel short of its box's right and bottom, so the box is one pixel
-  // larger than the circle: then what is repainted after a move is all that was filled.
-  const float radius = shape.Diameter() / 2;
-  const int left = screen_.PixelsX(shape.CenterX() - radius);
-  const int top = screen_.PixelsY(shape.CenterY() - radius);
-  return {left, top, left + screen_.PixelsX(shape.Diameter()) + 1,
-          top + screen_.PixelsY(shape.Diameter()) + 1};
+void frmPrev::DrawShapes() {
+  if (canvas_ == nullptr) {
+    return;  // a tick before load moves the planet only: the load draws the first picture
+  }
+  scene_.DrawShapes(*canvas_);
+  for (const PixelRect& rect : canvas_->TakeDirtyRegion()) {
+    const RECT changed{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
+    InvalidateRect(window_, &changed, FALSE);
+  }
 }
 
 void frmPrev::Render(HDC dc) const {
   BlitCanvas(dc, *canvas_, {PixelRect{0, 0, canvas_->Width(), canvas_->Height()}});
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-  for (const Shape* shape : {&scene_.shpSun, &scene_.shpPlanet}) {
-    const RECT circle = PixelCircle(*shape);
-    HBRUSH brush = CreateSolidBrush(ToColorRef(shape->FillColor));
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
-  }
-  SelectObject(dc, oldPen);
 }
 
 void frmPrev::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
-  // Drawn off screen first, so the planet never flickers over the ring.
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, canvas_->Width(), canvas_->Height());
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  Render(memory);
-  BitBlt(dc, 0, 0, canvas_->Width(), canvas_->Height(), memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  // The canvas holds the whole picture: only the part asked for goes out, in one piece.
+  const RECT& area = paint.rcPaint;
+  BlitCanvas(dc, *canvas_,
+             {PixelRect{area.left, area.top, area.right - area.left, area.bottom - area.top}});
   EndPaint(window_, &paint);
 }
 

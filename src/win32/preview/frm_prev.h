@@ -27,14 +27,14 @@ class frmPrev final {
   HWND Handle() const { return window_; }
   // Every message of the window, from the program's window procedure.
   LRESULT Receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // Draws the whole picture, canvas and shapes, on `dc` at 0,0.
+  // Draws the whole picture on `dc` at 0,0.
   void Render(HDC dc) const;
 
  private:
   void Form_Load();
   void Timer1_Timer();
-  // The box the shape's circle is filled in, on the window.
-  RECT PixelCircle(const Shape& shape) const;
+  // Draws the shapes and invalidates what the canvas changed.
+  void DrawShapes();
   void Paint();
 
   const ScreenMetrics screen_;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/pixel_canvas.h"
 #include "support/recording_canvas.h"
 
 namespace quorvane {
@@ -94,6 +95,90 @@ TEST(PreviewScene, SunAndPlanetNeverTouch) {
       EXPECT_NEAR(gapPixels, 26.5, 1e-3) << "tick " << tick;
     }
     scene.MovePlanet();
+  }
+}
+
+// The preview prints nothing.
+class NoGlyphs : public GlyphSource {
+ public:
+  GlyphMask Render(std::string_view) override { return {}; }
+  int LineHeight() const override { return 12; }
+};
+
+PixelCanvas PreviewCanvas() {
+  return PixelCanvas(kPreviewWidthPixels, kPreviewHeightPixels, 15, 15, kPreviewBackColor,
+                     std::make_unique<NoGlyphs>());
+}
+
+int CountColor(const PixelCanvas& canvas, Color color) {
+  int count = 0;
+  for (int y = 0; y < canvas.Height(); ++y) {
+    for (int x = 0; x < canvas.Width(); ++x) {
+      count += canvas.PixelColor(x, y) == color ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+TEST(PreviewScene, ShapesStandOnWholePixelsAtLoad) {
+  PixelCanvas canvas = PreviewCanvas();
+  PreviewScene scene(kPi, 15, 15);
+  scene.SizeWindow();
+  scene.CentreSunAndDrawRing(canvas);
+  scene.DrawShapes(canvas);
+  // The Sun fills 26 pixels across from (65, 45), the planet 11 from (126, 59).
+  EXPECT_EQ(canvas.PixelColor(65, 58), kSunColor);
+  EXPECT_EQ(canvas.PixelColor(90, 58), kSunColor);
+  EXPECT_EQ(canvas.PixelColor(64, 58), kPreviewBackColor);
+  EXPECT_EQ(canvas.PixelColor(91, 58), kPreviewBackColor);
+  EXPECT_EQ(canvas.PixelColor(126, 64), kPlanetColor);
+  EXPECT_EQ(canvas.PixelColor(136, 64), kPlanetColor);
+  EXPECT_EQ(canvas.PixelColor(131, 59), kPlanetColor);
+  EXPECT_EQ(canvas.PixelColor(131, 69), kPlanetColor);
+  EXPECT_EQ(canvas.PixelColor(137, 64), kPreviewBackColor);
+  EXPECT_EQ(canvas.PixelColor(2, 2), kPreviewBackColor);
+}
+
+// Moving the planet leaves the picture exactly as if it had been drawn afresh where the planet now
+// stands: the ring shows again wherever the planet has passed, nothing trails behind it, and a
+// tick sends only what changed round the planet's two places.
+TEST(PreviewScene, EachTickIsThePictureDrawnAfreshAndSendsOnlyThePlanetsPlaces) {
+  PixelCanvas canvas = PreviewCanvas();
+  PreviewScene scene(kPi, 15, 15);
+  scene.SizeWindow();
+  scene.CentreSunAndDrawRing(canvas);
+  scene.DrawShapes(canvas);
+  canvas.TakeDirtyRegion();
+  const int planetPixels = CountColor(canvas, kPlanetColor);
+  const int sunPixels = CountColor(canvas, kSunColor);
+  const PixelRect sun{64, 44, 28, 28};
+  for (int tick = 1; tick <= 45; ++tick) {
+    scene.MovePlanet();
+    scene.DrawShapes(canvas);
+    long long sent = 0;
+    for (const PixelRect& rect : canvas.TakeDirtyRegion()) {
+      sent += rect.Area();
+      EXPECT_FALSE(rect.Intersects(sun)) << "tick " << tick;
+    }
+    EXPECT_GT(sent, 0) << "tick " << tick;
+    EXPECT_LE(sent, 2 * 12 * 12) << "tick " << tick;
+
+    PixelCanvas fresh = PreviewCanvas();
+    PreviewScene still(kPi, 15, 15);
+    still.SizeWindow();
+    still.CentreSunAndDrawRing(fresh);
+    for (int i = 0; i < tick; ++i) {
+      still.MovePlanet();
+    }
+    still.DrawShapes(fresh);
+    for (int y = 0; y < canvas.Height(); ++y) {
+      for (int x = 0; x < canvas.Width(); ++x) {
+        ASSERT_EQ(canvas.PixelColor(x, y), fresh.PixelColor(x, y))
+            << x << "," << y << " after " << tick << " ticks";
+      }
+    }
+    EXPECT_EQ(CountColor(canvas, kPlanetColor), planetPixels) << "tick " << tick;
+    EXPECT_EQ(CountColor(canvas, kSunColor), sunPixels) << "tick " << tick;
   }
 }
 
