@@ -27,7 +27,7 @@ QRect PrimaryScreenRect() {
 }
 
 QFont WindowFont() {
-  return MakeFont(kUiGothic, 11.25, QFont::Bold);
+  return MakeFont(kOrreryFont);
 }
 
 }  // namespace

@@ -10,6 +10,11 @@
 
 namespace quorvane {
 
+std::unique_ptr<GlyphSource> MakeOrreryGlyphs(const ScreenMetrics& device) {
+  return std::make_unique<QtGlyphSource>(MakeFont(kOrreryFont), device.TwipsPerPixelX,
+                                         device.TwipsPerPixelY);
+}
+
 PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen) {
   return MakeOrreryCanvas(screen, PrimaryPixelRatio());
 }
@@ -19,8 +24,7 @@ PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen, double devicePixelRati
   // Glyphs at the device's resolution: the text keeps its size in the scene's pixels.
   return PixelCanvas(device.PixelsX(device.Width), device.PixelsY(device.Height),
                      device.TwipsPerPixelX, device.TwipsPerPixelY, kBlack,
-                     std::make_unique<QtGlyphSource>(MakeFont(kUiGothic, 11.25, QFont::Bold),
-                                                     device.TwipsPerPixelX, device.TwipsPerPixelY));
+                     MakeOrreryGlyphs(device));
 }
 
 }  // namespace quorvane

@@ -2,11 +2,17 @@
 // device pixels, with the overlay's bold font sized to keep its proportion to the picture.
 #pragma once
 
+#include <memory>
+
+#include "core/platform/glyph_source.h"
 #include "core/platform/pixel_canvas.h"
 #include "core/platform/screen_metrics.h"
 
 namespace quorvane {
 
+// The glyphs of the orrery's font at the resolution of `device`, which may be a canvas of its own.
+// Needs the application object.
+std::unique_ptr<GlyphSource> MakeOrreryGlyphs(const ScreenMetrics& device);
 // A canvas over the area the scene lays out in `screen` (logical pixels), one canvas pixel per
 // device pixel of the primary screen. Needs the application object.
 PixelCanvas MakeOrreryCanvas(const ScreenMetrics& screen);

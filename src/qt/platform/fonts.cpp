@@ -33,4 +33,8 @@ QFont MakeFont(std::string_view family, double pointSize, QFont::Weight weight) 
   return font;
 }
 
+QFont MakeFont(const FontRequest& request) {
+  return MakeFont(request.face, request.points, request.bold ? QFont::Bold : QFont::Normal);
+}
+
 }  // namespace quorvane

@@ -20,5 +20,6 @@ QFont FontFittingWidth(const QFont& font, const QString& text, int width,
 
 // A font of the family at a point size such as 11.25, with the given weight.
 QFont MakeFont(std::string_view family, double pointSize, QFont::Weight weight);
+QFont MakeFont(const FontRequest& request);
 
 }  // namespace quorvane

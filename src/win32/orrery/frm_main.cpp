@@ -4,11 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/platform/font_names.h"
 #include "core/platform/tick_interval.h"
+#include "win32/orrery/orrery_canvas.h"
 #include "win32/platform/gdi_blit.h"
-#include "win32/platform/gdi_fonts.h"
-#include "win32/platform/gdi_glyph_source.h"
 #include "win32/platform/wide_text.h"
 #include "win32/platform/win32_screen.h"
 #include "win32/platform/win32_system_services.h"
@@ -44,13 +42,6 @@ FullScreenLayout MonitorLayout() {
   return LayOutFullScreen(monitors);
 }
 
-PixelCanvas MakeCanvas(const ScreenMetrics& device) {
-  return PixelCanvas(device.PixelsX(device.Width), device.PixelsY(device.Height),
-                     device.TwipsPerPixelX, device.TwipsPerPixelY, kBlack,
-                     std::make_unique<GdiGlyphSource>(CreateUiFont(
-                         kUiGothic, 11.25, FW_BOLD, SHIFTJIS_CHARSET, device.TwipsPerPixelY)));
-}
-
 void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -67,7 +58,7 @@ frmMain::frmMain(ModPublic& modPublic)
     : pixelRatio_(PrimaryPixelRatio()),
       layout_(MonitorLayout()),
       screen_(LogicalScreen(layout_.orrery.width, layout_.orrery.height, pixelRatio_)),
-      canvas_(MakeCanvas(InDevicePixels(screen_, pixelRatio_))),
+      canvas_(MakeOrreryCanvas(InDevicePixels(screen_, pixelRatio_))),
       scene_(modPublic, canvas_, screen_, *this) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   RegisterWindowClass(instance, &WindowProcedure<frmMain>);

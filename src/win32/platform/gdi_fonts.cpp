@@ -55,4 +55,9 @@ HFONT CreateUiFont(std::string_view faceName, double points, int weight, BYTE ch
   return font;  // the font mapper's own choice for the character set
 }
 
+HFONT CreateUiFont(const FontRequest& request, BYTE charset, float twipsPerPixelY) {
+  return CreateUiFont(request.face, request.points, request.bold ? FW_BOLD : FW_NORMAL, charset,
+                      twipsPerPixelY);
+}
+
 }  // namespace quorvane

@@ -6,11 +6,14 @@
 
 #include <string_view>
 
+#include "core/platform/font_names.h"
+
 namespace quorvane {
 
 // A font of the face named in UTF-8, of `points` at the screen's `twipsPerPixelY`, weight 400 or
 // 700, in `charset` (SHIFTJIS_CHARSET for the Japanese face). The caller deletes it.
 HFONT CreateUiFont(std::string_view face, double points, int weight, BYTE charset,
                    float twipsPerPixelY);
+HFONT CreateUiFont(const FontRequest& request, BYTE charset, float twipsPerPixelY);
 
 }  // namespace quorvane
