@@ -2,8 +2,10 @@
 # Installs what is missing, then cross-builds the core, its unit tests and Quorvane.scr for
 # 32-bit and 64-bit Windows with MinGW-w64 and checks each program: the expected PE format, and
 # only system DLLs imported, the MinGW runtime being linked in. The 64-bit build's tests then run
-# under Wine on a virtual display: the unit tests and end-to-end tests of Quorvane.scr. (This
-# machine cannot run 32-bit Windows code; never install wine32, which breaks the wine command.)
+# under Wine on a virtual display: the unit tests and end-to-end tests of Quorvane.scr, and the
+# comparison of its pictures with the Linux program's snapshots, for which the Linux program is
+# built too. (This machine cannot run 32-bit Windows code; never install wine32, which breaks the
+# wine command.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-missing.sh cmake make libgtest-dev \
@@ -46,4 +48,8 @@ build_and_check() {
 
 build_and_check windows-i686 i686-w64-mingw32 pei-i386
 build_and_check windows-x86_64 x86_64-w64-mingw32 pei-x86-64
-tests/win32/run_wine_tests.sh build-windows-x86_64
+# The Linux program, whose snapshots the Windows pictures are compared with.
+scripts/install-deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)" --target quorvane parity_check
+QUORVANE_LINUX_BUILD=$PWD/build tests/win32/run_wine_tests.sh build-windows-x86_64
