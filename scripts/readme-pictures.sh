@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the program itself: the full screen in English and in Japanese
-# with the orbits on, Zoom 50 on Jupiter (all three by --snapshot, without a display), and the
-# settings dialog in both languages and the preview, each shown under a private Xvfb.
+# with the orbits on, Zoom 50 on Jupiter and the preview (all four by --snapshot, without a
+# display), and the settings dialog in both languages, shown under a private Xvfb.
 #
 #   scripts/readme-pictures.sh [OUT_DIR]    (docs/ without it; needs a build in build/)
 #
@@ -16,7 +16,6 @@ for binary in "$QUORVANE" "$X11_TEST_WINDOW"; do
 done
 # The end-to-end tests' helpers: a private X server and settings folder, screenshots, pixels.
 source "$root/tests/e2e/lib.sh"
-source "$root/tests/e2e/preview_lib.sh"
 
 # The full screen at a size that reads well on a project page; the same seed every time, so the
 # pictures change only when the drawing does.
@@ -26,6 +25,7 @@ for language in en ja; do
 done
 "$QUORVANE" --snapshot "$out/jupiter-zoom-50.png" --size 1280x720 --seed 3 --ticks 40 \
   --focus 5 --zoom 50 --orbits --language en
+"$QUORVANE" --snapshot "$out/preview.png" --preview --ticks 4
 
 e2e_start 1024x768
 
@@ -49,8 +49,4 @@ dialog() {
 dialog 2 "$out/dialog-en.png"
 dialog 1 "$out/dialog-ja.png"
 
-pane "preview pane" 155x115
-run_quorvane /p "$PANE"
-wait_for_preview "$E2E_TMP/screen.png"
-convert "$E2E_TMP/screen.png" -crop 155x115+0+0 +repage "$out/preview.png"
 echo "readme-pictures: wrote $(cd "$out" && echo *.png)"
