@@ -158,11 +158,10 @@ Picture DrawPreview(const ParityCase& parityCase, const GlyphFactory& glyphs) {
   PixelCanvas canvas(kPreviewWidthPixels, kPreviewHeightPixels, screen.TwipsPerPixelX,
                      screen.TwipsPerPixelY, kPreviewBackColor, glyphs(screen));
   scene.SizeWindow();
-  scene.CentreSunAndDrawRing(canvas);
+  scene.Load(canvas);
   for (int tick = 0; tick < parityCase.ticks; ++tick) {
-    scene.MovePlanet();
+    scene.Tick();
   }
-  scene.DrawShapes(canvas);
   return Colours(canvas);
 }
 

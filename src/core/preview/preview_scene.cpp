@@ -12,6 +12,19 @@ void PreviewScene::SizeWindow() {
   Height = twipsPerPixelY_ * kPreviewHeightPixels;
 }
 
+void PreviewScene::Load(Canvas& canvas) {
+  canvas_ = &canvas;
+  CentreSunAndDrawRing(canvas);
+  DrawShapes(canvas);
+}
+
+void PreviewScene::Tick() {
+  MovePlanet();
+  if (canvas_ != nullptr) {
+    DrawShapes(*canvas_);
+  }
+}
+
 void PreviewScene::CentreSunAndDrawRing(Canvas& canvas) {
   shpSun.Left = (Width - shpSun.Width) / 2;
   shpSun.Top = (Height - shpSun.Height) / 2;

@@ -1,6 +1,6 @@
 // The preview's miniature without the window: its form-level state, the layout made at load, the
 // planet's motion on each tick, in twips, and the picture drawn through the canvas. frmPrev owns
-// one scene and puts what the canvas changed on its window.
+// one scene, runs Load and Tick from its handlers and puts what the canvas changed on its window.
 #pragma once
 
 #include <algorithm>
@@ -37,6 +37,13 @@ class PreviewScene {
 
   // Form_Load, step 1: the window's size, 155 x 115 pixels whatever the host's pane.
   void SizeWindow();
+  // Form_Load, the rest: the picture the window first shows, drawn on `canvas`, which the scene
+  // draws on from now on.
+  void Load(Canvas& canvas);
+  // Timer1_Timer: the planet moves, and once loaded it is drawn where it now stands. A tick
+  // before load only moves it: the load draws the first picture.
+  void Tick();
+
   // Form_Load, steps 2 to 5: the Sun centred, the orbit centre and the ring drawn once.
   void CentreSunAndDrawRing(Canvas& canvas);
   // Timer1_Timer: 12 degrees further counter-clockwise, the planet's box centred on the ring.
@@ -69,6 +76,7 @@ class PreviewScene {
   float twipsPerPixelX_;
   float twipsPerPixelY_;
   std::optional<Disc> drawnPlanet_;
+  Canvas* canvas_ = nullptr;  // set by Load
 };
 
 }  // namespace quorvane

@@ -43,21 +43,19 @@ void frmPrev::Form_Load() {
   const QSize pixels(screen_.PixelsX(scene_.Width), screen_.PixelsY(scene_.Height));
   setFixedSize(pixels);
   canvas_ = std::make_unique<PixelCanvas>(MakePreviewCanvas(screen_, PrimaryPixelRatio(), font()));
-  scene_.CentreSunAndDrawRing(*canvas_);
-  DrawShapes();
+  scene_.Load(*canvas_);
+  RepaintChanges();
 }
 
 void frmPrev::Timer1_Timer() {
-  scene_.MovePlanet();
-  DrawShapes();
+  scene_.Tick();
+  RepaintChanges();
 }
 
-void frmPrev::DrawShapes() {
-  if (canvas_ == nullptr) {
-    return;  // a tick before load moves the planet only: the load draws the first picture
+void frmPrev::RepaintChanges() {
+  if (canvas_ != nullptr) {
+    update(ScaledRegion(ToQRegion(canvas_->TakeDirtyRegion()), 1 / devicePixelRatioF()));
   }
-  scene_.DrawShapes(*canvas_);
-  update(ScaledRegion(ToQRegion(canvas_->TakeDirtyRegion()), 1 / devicePixelRatioF()));
 }
 
 void frmPrev::paintEvent(QPaintEvent* event) {

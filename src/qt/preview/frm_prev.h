@@ -31,8 +31,8 @@ class frmPrev : public QWidget {
  private:
   void Form_Load();
   void Timer1_Timer();
-  // Draws the shapes and asks for a repaint where the canvas changed.
-  void DrawShapes();
+  // Asks for a repaint where the canvas changed.
+  void RepaintChanges();
 
   ScreenMetrics screen_;
   PreviewScene scene_;

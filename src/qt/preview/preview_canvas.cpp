@@ -12,11 +12,11 @@ PixelCanvas MakePreviewCanvas(const ScreenMetrics& screen, double devicePixelRat
   // In device pixels: at any scale the ring is drawn as finely as the screen shows it.
   const ScreenMetrics device = InDevicePixels(screen, devicePixelRatio);
   // The preview prints nothing; the canvas still needs a font to measure with.
-  return PixelCanvas(device.PixelsX(screen.TwipsPerPixelX * kPreviewWidthPixels),
-                     device.PixelsY(screen.TwipsPerPixelY * kPreviewHeightPixels),
-                     device.TwipsPerPixelX, device.TwipsPerPixelY, kPreviewBackColor,
-                     std::make_unique<QtGlyphSource>(font, device.TwipsPerPixelX,
-                                                     device.TwipsPerPixelY));
+  return PixelCanvas(
+      device.PixelsX(screen.TwipsPerPixelX * kPreviewWidthPixels),
+      device.PixelsY(screen.TwipsPerPixelY * kPreviewHeightPixels), device.TwipsPerPixelX,
+      device.TwipsPerPixelY, kPreviewBackColor,
+      std::make_unique<QtGlyphSource>(font, device.TwipsPerPixelX, device.TwipsPerPixelY));
 }
 
 }  // namespace quorvane

@@ -41,12 +41,10 @@ PixelCanvas DrawPreview(const SnapshotRequest& request) {
                      screen.TwipsPerPixelY);
   PixelCanvas canvas = MakePreviewCanvas(screen, 1, QFont());
   scene.SizeWindow();
-  scene.CentreSunAndDrawRing(canvas);
-  // The window draws after every move; the picture after the last is the same.
+  scene.Load(canvas);
   for (int tick = 0; tick < request.ticks; ++tick) {
-    scene.MovePlanet();
+    scene.Tick();
   }
-  scene.DrawShapes(canvas);
   return canvas;
 }
 
@@ -60,8 +58,7 @@ int WriteSnapshot(int& argc, char** argv, const SnapshotRequest& request,
   const QGuiApplication application(argc, argv);
   InstallFontSubstitutions();
 
-  const PixelCanvas canvas =
-      request.preview ? DrawPreview(request) : DrawOrrery(request, settings);
+  const PixelCanvas canvas = request.preview ? DrawPreview(request) : DrawOrrery(request, settings);
   const QString file = QString::fromStdString(request.file);
   QImageWriter writer(file, "png");
   if (!writer.write(CanvasImage(canvas).convertToFormat(QImage::Format_RGB32))) {

@@ -59,20 +59,19 @@ void frmPrev::Form_Load() {
       width, height, screen_.TwipsPerPixelX, screen_.TwipsPerPixelY, kPreviewBackColor,
       std::make_unique<GdiGlyphSource>(
           CreateUiFont(kUiGothic, 9, FW_NORMAL, SHIFTJIS_CHARSET, screen_.TwipsPerPixelY)));
-  scene_.CentreSunAndDrawRing(*canvas_);
-  DrawShapes();
+  scene_.Load(*canvas_);
+  InvalidateChanges();
 }
 
 void frmPrev::Timer1_Timer() {
-  scene_.MovePlanet();
-  DrawShapes();
+  scene_.Tick();
+  InvalidateChanges();
 }
 
-void frmPrev::DrawShapes() {
+void frmPrev::InvalidateChanges() {
   if (canvas_ == nullptr) {
-    return;  // a tick before load moves the planet only: the load draws the first picture
+    return;
   }
-  scene_.DrawShapes(*canvas_);
   for (const PixelRect& rect : canvas_->TakeDirtyRegion()) {
     const RECT changed{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
     InvalidateRect(window_, &changed, FALSE);

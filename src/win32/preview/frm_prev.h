@@ -33,8 +33,8 @@ class frmPrev final {
  private:
   void Form_Load();
   void Timer1_Timer();
-  // Draws the shapes and invalidates what the canvas changed.
-  void DrawShapes();
+  // Invalidates what the canvas changed.
+  void InvalidateChanges();
   void Paint();
 
   const ScreenMetrics screen_;

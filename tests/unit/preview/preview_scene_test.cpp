@@ -124,8 +124,7 @@ TEST(PreviewScene, ShapesStandOnWholePixelsAtLoad) {
   PixelCanvas canvas = PreviewCanvas();
   PreviewScene scene(kPi, 15, 15);
   scene.SizeWindow();
-  scene.CentreSunAndDrawRing(canvas);
-  scene.DrawShapes(canvas);
+  scene.Load(canvas);
   // The Sun fills 26 pixels across from (65, 45), the planet 11 from (126, 59).
   EXPECT_EQ(canvas.PixelColor(65, 58), kSunColor);
   EXPECT_EQ(canvas.PixelColor(90, 58), kSunColor);
@@ -139,22 +138,20 @@ TEST(PreviewScene, ShapesStandOnWholePixelsAtLoad) {
   EXPECT_EQ(canvas.PixelColor(2, 2), kPreviewBackColor);
 }
 
-// Moving the planet leaves the picture exactly as if it had been drawn afresh where the planet now
-// stands: the ring shows again wherever the planet has passed, nothing trails behind it, and a
-// tick sends only what changed round the planet's two places.
+// Each tick leaves the picture exactly as if drawn afresh where the planet now stands: the ring
+// shows again wherever the planet has passed, nothing trails behind it, and a tick sends only what
+// changed round the planet's two places.
 TEST(PreviewScene, EachTickIsThePictureDrawnAfreshAndSendsOnlyThePlanetsPlaces) {
   PixelCanvas canvas = PreviewCanvas();
   PreviewScene scene(kPi, 15, 15);
   scene.SizeWindow();
-  scene.CentreSunAndDrawRing(canvas);
-  scene.DrawShapes(canvas);
+  scene.Load(canvas);
   canvas.TakeDirtyRegion();
   const int planetPixels = CountColor(canvas, kPlanetColor);
   const int sunPixels = CountColor(canvas, kSunColor);
   const PixelRect sun{64, 44, 28, 28};
   for (int tick = 1; tick <= 45; ++tick) {
-    scene.MovePlanet();
-    scene.DrawShapes(canvas);
+    scene.Tick();
     long long sent = 0;
     for (const PixelRect& rect : canvas.TakeDirtyRegion()) {
       sent += rect.Area();
