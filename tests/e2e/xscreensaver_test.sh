@@ -20,11 +20,8 @@ done
 wait_sun "$E2E_TMP/saver.png" 512 384
 
 xscreensaver-command -deactivate >/dev/null
-for i in $(seq 50); do
-  kill -0 "$hack_pid" 2>/dev/null || break
-  sleep 0.1
-done
-! kill -0 "$hack_pid" 2>/dev/null || fail "quorvane still runs after the saver was deactivated"
+hack_gone() { ! kill -0 "$hack_pid" 2>/dev/null; }
+wait_until 15 hack_gone || fail "quorvane still runs after the saver was deactivated"
 xscreensaver-command -exit >/dev/null
 
 echo "xscreensaver: all checks passed"
