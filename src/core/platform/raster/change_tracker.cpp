@@ -69,8 +69,10 @@ void ChangeTracker::ChangeAll() {
 const std::vector<PixelRect>& ChangeTracker::Take(const std::uint8_t* pixels) {
   taken_.clear();
   runs_.clear();
+  changedPixels_ = 0;
   if (everything_) {
     everything_ = false;
+    changedPixels_ = static_cast<long long>(width_) * height_;
     if (width_ > 0 && height_ > 0) {
       taken_.push_back({0, 0, width_, height_});
     }
@@ -116,6 +118,7 @@ void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
     if (x > high || original[x] == line[x]) {
       continue;
     }
+    ++changedPixels_;
     if (runRight >= runLeft && x - runRight - 1 > kRowGap) {
       runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
       runLeft = x;

@@ -40,6 +40,22 @@ TEST(ChangeTracker, ReportsWhatDiffersFromTheLastTakeAndNoMore) {
   EXPECT_TRUE(s.tracker.Take(s.pixels.data()).empty());
 }
 
+TEST(ChangeTracker, CountsThePixelsThatDifferAtATake) {
+  Surface s(100, 50);
+  s.tracker.Take(s.pixels.data());
+  EXPECT_EQ(s.tracker.ChangedPixels(), 100 * 50);
+  // Five pixels changed twice, two drawn over and back, one drawn with the value it held.
+  s.Set(3, 10, 14, 1);
+  s.Set(3, 10, 14, 2);
+  s.Set(7, 0, 1, 4);
+  s.Set(7, 0, 1, 0);
+  s.Set(9, 99, 99, 0);
+  s.tracker.Take(s.pixels.data());
+  EXPECT_EQ(s.tracker.ChangedPixels(), 5);
+  s.tracker.Take(s.pixels.data());
+  EXPECT_EQ(s.tracker.ChangedPixels(), 0);
+}
+
 TEST(ChangeTracker, ALogBeyondAQuarterOfTheCanvasSendsAllOfIt) {
   Surface s(40, 40);
   s.tracker.Take(s.pixels.data());
