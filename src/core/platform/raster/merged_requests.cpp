@@ -8,7 +8,7 @@ namespace {
 
 // Rectangles kept just before the one being placed that it may join: those near it were mostly
 // found on the same rows, and so close to it in the list.
-constexpr std::size_t kLookBack = 6;
+constexpr std::size_t kLookBack = 4;
 
 // Joins each rectangle into the one kept before it that it adds fewest pixels to, if fewer than
 // `allowed`, or keeps it.
