@@ -148,12 +148,42 @@ void PixelCanvas::DrawText(float x, float y, std::string_view text) {
 
 void PixelCanvas::DrawInk(const StandingText& text, const PixelRect& clip) {
   PixelRect changed;
-  for (const PixelRect& run : text.text->ink) {
-    const int row = text.y + run.top;
-    if (row >= clip.top && row <= clip.Bottom()) {
-      const RowRun columns = raster_detail::ClipSpan(text.x + run.left, text.x + run.Right(), clip);
-      WriteRun(row, columns.left, columns.right, text.colour, changed);
+  const std::vector<PixelRect>& ink = text.text->ink;
+  // The runs come row by row; each row's are logged as one change, from the first pixel that
+  // changes to the last, rather than one change a run.
+  for (std::size_t first = 0, end = 0; first < ink.size(); first = end) {
+    const int row = text.y + ink[first].top;
+    for (end = first + 1; end < ink.size() && ink[end].top == ink[first].top; ++end) {
     }
+    if (row < clip.top || row > clip.Bottom()) {
+      continue;
+    }
+    std::uint8_t* line = pixels_.data() + static_cast<std::size_t>(row) * width_;
+    const auto columns = [&](const PixelRect& run) {
+      return RowRun{std::max(text.x + run.left, clip.left),
+                    std::min(text.x + run.Right(), clip.Right())};
+    };
+    RowRun changing;
+    for (std::size_t i = first; i < end; ++i) {
+      const RowRun run = columns(ink[i]);
+      const RowRun differing = DifferingRun(line, run.left, run.right, text.colour);
+      if (!differing.Empty()) {
+        changing.left = changing.Empty() ? differing.left : changing.left;
+        changing.right = differing.right;
+      }
+    }
+    if (changing.Empty()) {
+      continue;
+    }
+    changes_.WillChange(row, changing.left, changing.right, line + changing.left);
+    for (std::size_t i = first; i < end; ++i) {
+      const RowRun run = columns(ink[i]);
+      if (!run.Empty()) {
+        std::fill(line + run.left, line + run.right + 1, text.colour);
+      }
+    }
+    changed =
+        PixelRect::United(changed, {changing.left, row, changing.right - changing.left + 1, 1});
   }
   Changed(changed, nullptr, &text);
 }

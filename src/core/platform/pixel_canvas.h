@@ -53,6 +53,8 @@ class PixelCanvas final : public Canvas {
   // what changed where that saves rectangles); the window repaints only those. The whole canvas
   // after creation and after Clear. Valid until the next call.
   const std::vector<PixelRect>& TakeDirtyRegion() { return changes_.Take(pixels_.data()); }
+  // How many pixels differed at the last take, the least that any sending of it must cover.
+  long long ChangedPixels() const { return changes_.ChangedPixels(); }
 
   void Circle(float x, float y, float radius, Color color) override;
   void Line(float x1, float y1, float x2, float y2, Color color) override;

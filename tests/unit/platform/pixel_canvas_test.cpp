@@ -376,5 +376,35 @@ TEST(PixelCanvas, CrossingRingsRepairEachOtherAndTheFlushedCopyStaysExact) {
   EXPECT_EQ(Picture(f.canvas), Picture(fresh.canvas));
 }
 
+TEST(PixelCanvas, LabelMovingOverTextAndOffTheEdgeLeavesAnExactPictureAndCopy) {
+  // As the scene draws a planet's name: the old place boxed out, a standing text drawn, the name
+  // drawn at its new place, partly over that text and then partly off the canvas.
+  Fixture f;
+  std::vector<Color> screen(400 * 300, 0xABCDEF);
+  const auto print = [](PixelCanvas& canvas, int x, int y, const char* text, Color colour) {
+    canvas.SetForeColor(colour);
+    canvas.SetCurrentX(static_cast<float>(x) * kTwips);
+    canvas.SetCurrentY(static_cast<float>(y) * kTwips);
+    canvas.Print(text);
+  };
+  int x = 352;
+  for (int frame = 0; frame < 8; ++frame, x += 5) {
+    f.canvas.Line(static_cast<float>(x - 5) * kTwips, 100 * kTwips,
+                  static_cast<float>(x + 23) * kTwips, 112 * kTwips, kBlack);
+    print(f.canvas, 360, 104, "Io", kBlue);
+    print(f.canvas, x, 100, "Mars", kRed);
+    const std::vector<bool> covered = Covered(f.canvas.TakeDirtyRegion(), 400, 300);
+    const std::vector<Color> picture = Picture(f.canvas);
+    for (std::size_t i = 0; i < screen.size(); ++i) {
+      screen[i] = covered[i] ? picture[i] : screen[i];
+    }
+    ASSERT_EQ(screen, picture) << frame;
+  }
+  Fixture fresh;
+  print(fresh.canvas, 360, 104, "Io", kBlue);
+  print(fresh.canvas, x - 5, 100, "Mars", kRed);
+  EXPECT_EQ(Picture(f.canvas), Picture(fresh.canvas));
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -1,6 +1,7 @@
 #include "core/platform/raster/change_tracker.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace quorvane {
@@ -69,8 +70,10 @@ void ChangeTracker::ChangeAll() {
 const std::vector<PixelRect>& ChangeTracker::Take(const std::uint8_t* pixels) {
   taken_.clear();
   runs_.clear();
+  changedPixels_ = 0;
   if (everything_) {
     everything_ = false;
+    changedPixels_ = static_cast<long long>(width_) * height_;
     if (width_ > 0 && height_ > 0) {
       taken_.push_back({0, 0, width_, height_});
     }
@@ -104,18 +107,8 @@ void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
   log.latest = -1;
   int runLeft = 0;
   int runRight = -1;
-  for (int x = low; x <= high; ++x) {
-    // Equal stretches are passed eight bytes at a time.
-    for (std::uint64_t was = 0, now = 0; x + 7 <= high; x += 8) {
-      std::memcpy(&was, original + x, sizeof was);
-      std::memcpy(&now, line + x, sizeof now);
-      if (was != now) {
-        break;
-      }
-    }
-    if (x > high || original[x] == line[x]) {
-      continue;
-    }
+  const auto differs = [&](int x) {
+    ++changedPixels_;
     if (runRight >= runLeft && x - runRight - 1 > kRowGap) {
       runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
       runLeft = x;
@@ -123,6 +116,27 @@ void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
       runLeft = x;
     }
     runRight = x;
+  };
+  int x = low;
+  // Eight pixels at a time: equal ones are passed over at once, and of unequal ones only those
+  // that differ are visited.
+  for (; x + 7 <= high; x += 8) {
+    std::uint64_t was = 0;
+    std::uint64_t now = 0;
+    std::memcpy(&was, original + x, sizeof was);
+    std::memcpy(&now, line + x, sizeof now);
+    // The pixel at x + i is byte i in memory, whichever the machine's byte order.
+    constexpr bool kLittle = std::endian::native == std::endian::little;
+    for (std::uint64_t unequal = was ^ now; unequal != 0;) {
+      const int index = (kLittle ? std::countr_zero(unequal) : std::countl_zero(unequal)) / 8;
+      differs(x + index);
+      unequal &= ~(std::uint64_t{0xFF} << (kLittle ? index * 8 : 56 - index * 8));
+    }
+  }
+  for (; x <= high; ++x) {
+    if (original[x] != line[x]) {
+      differs(x);
+    }
   }
   if (runRight >= runLeft) {
     runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
@@ -159,9 +173,18 @@ void ChangeTracker::Gather() {
     while (first < above_.size() && above_[first].changed == 0) {
       ++first;
     }
-    const auto fits = [&run](const Growing& growing) {
-      const long long area = PixelRect::United(growing.rect, run).Area();
-      return growing.changed > 0 && 4 * area <= 5 * (growing.changed + run.Area()) + 4 * kSlack;
+    // Plain arithmetic, none of these being empty: this test is most of the gathering's cost.
+    const int runEnd = run.left + run.width;
+    const long long runArea = run.Area();
+    const auto fits = [&run, runEnd, runArea](const Growing& growing) {
+      if (growing.changed == 0) {
+        return false;
+      }
+      const PixelRect& rect = growing.rect;
+      const long long width =
+          std::max(runEnd, rect.left + rect.width) - std::min(run.left, rect.left);
+      const long long height = run.top + run.height - rect.top;
+      return 4 * width * height <= 5 * (growing.changed + runArea) + 4 * kSlack;
     };
     const auto found =
         std::find_if(above_.begin() + static_cast<std::ptrdiff_t>(first), above_.end(), fits);

@@ -29,6 +29,8 @@ class ChangeTracker {
   // The rectangles holding every pixel of `pixels` (width x height, rows top to bottom) that
   // differs from what it showed at the last take; they may overlap. Valid until the next take.
   const std::vector<PixelRect>& Take(const std::uint8_t* pixels);
+  // How many pixels differed at the last take: all of them when all were sent.
+  long long ChangedPixels() const { return changedPixels_; }
 
  private:
   // A changed stretch of one row; its earlier bytes sit in before_ from `offset` on. The changes
@@ -59,6 +61,7 @@ class ChangeTracker {
   int height_;
   std::size_t budget_;  // logged bytes beyond which all of the canvas is sent instead
   bool everything_ = true;
+  long long changedPixels_ = 0;
   std::vector<Change> changes_;         // since the last take, in drawing order
   std::vector<std::uint8_t> before_;    // the changed pixels' bytes before each change
   std::vector<RowLog> rows_;            // per row of the canvas

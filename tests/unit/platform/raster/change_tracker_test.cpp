@@ -40,6 +40,36 @@ TEST(ChangeTracker, ReportsWhatDiffersFromTheLastTakeAndNoMore) {
   EXPECT_TRUE(s.tracker.Take(s.pixels.data()).empty());
 }
 
+TEST(ChangeTracker, FindsLonePixelsAtEveryPlaceInARow) {
+  // Compared eight at a time: changes on both sides of those eights' edges and in the last few.
+  Surface s(100, 50);
+  s.tracker.Take(s.pixels.data());
+  for (const int column : {0, 7, 8, 9, 13, 17, 63, 64, 99}) {
+    s.Set(5, column, column, 9);
+  }
+  EXPECT_EQ(
+      s.tracker.Take(s.pixels.data()),
+      (std::vector<PixelRect>{
+          {0, 5, 1, 1}, {7, 5, 3, 1}, {13, 5, 1, 1}, {17, 5, 1, 1}, {63, 5, 2, 1}, {99, 5, 1, 1}}));
+  EXPECT_EQ(s.tracker.ChangedPixels(), 9);
+}
+
+TEST(ChangeTracker, CountsThePixelsThatDifferAtATake) {
+  Surface s(100, 50);
+  s.tracker.Take(s.pixels.data());
+  EXPECT_EQ(s.tracker.ChangedPixels(), 100 * 50);
+  // Five pixels changed twice, two drawn over and back, one drawn with the value it held.
+  s.Set(3, 10, 14, 1);
+  s.Set(3, 10, 14, 2);
+  s.Set(7, 0, 1, 4);
+  s.Set(7, 0, 1, 0);
+  s.Set(9, 99, 99, 0);
+  s.tracker.Take(s.pixels.data());
+  EXPECT_EQ(s.tracker.ChangedPixels(), 5);
+  s.tracker.Take(s.pixels.data());
+  EXPECT_EQ(s.tracker.ChangedPixels(), 0);
+}
+
 TEST(ChangeTracker, ALogBeyondAQuarterOfTheCanvasSendsAllOfIt) {
   Surface s(40, 40);
   s.tracker.Take(s.pixels.data());
