@@ -33,7 +33,8 @@ QFont WithoutAntialiasing(QFont font) {
 QtGlyphSource::QtGlyphSource(const QFont& font, float twipsPerPixelX, float twipsPerPixelY)
     : device_(DeviceAt(twipsPerPixelX, twipsPerPixelY)),
       font_(WithoutAntialiasing(font)),
-      metrics_(font_, &device_) {}
+      metrics_(font_, &device_),
+      lineHeight_(metrics_.height()) {}
 
 GlyphMask QtGlyphSource::Render(std::string_view text) {
   const QString string = QString::fromUtf8(text);

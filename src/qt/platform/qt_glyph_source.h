@@ -20,12 +20,13 @@ class QtGlyphSource final : public GlyphSource {
   QtGlyphSource(const QFont& font, float twipsPerPixelX, float twipsPerPixelY);
 
   GlyphMask Render(std::string_view text) override;
-  int LineHeight() const override { return metrics_.height(); }
+  int LineHeight() const override { return lineHeight_; }
 
  private:
   QImage device_;  // carries the screen's resolution for the metrics and the rendering
   QFont font_;
   QFontMetrics metrics_;
+  int lineHeight_;  // asked for by every text drawn: looked up once
 };
 
 }  // namespace quorvane
