@@ -98,6 +98,18 @@ std::vector<Color> Picture(const PixelCanvas& canvas) {
   return picture;
 }
 
+// Copies what the canvas reports changed onto `screen` (its size), as a window sends it; returns
+// the canvas's picture, which the screen must now show.
+std::vector<Color> SendChanges(PixelCanvas& canvas, std::vector<Color>& screen) {
+  const std::vector<bool> covered =
+      Covered(canvas.TakeDirtyRegion(), canvas.Width(), canvas.Height());
+  const std::vector<Color> picture = Picture(canvas);
+  for (std::size_t i = 0; i < screen.size(); ++i) {
+    screen[i] = covered[i] ? picture[i] : screen[i];
+  }
+  return picture;
+}
+
 TEST(PixelCanvas, DiscIsFilledInsideItsOutlineAndErasedByTheSameCallInBlack) {
   Fixture f;
   f.canvas.SetFillStyle(kFillSolid);
@@ -361,11 +373,7 @@ TEST(PixelCanvas, CrossingRingsRepairEachOtherAndTheFlushedCopyStaysExact) {
     f.canvas.Circle(230 * kTwips, 150 * kTwips, 80 * kTwips, kBlue);
     f.canvas.SetFillStyle(kFillSolid);
     f.canvas.Circle(190 * kTwips, 80 * kTwips, static_cast<float>(3 + frame) * kTwips, kRed);
-    const std::vector<bool> covered = Covered(f.canvas.TakeDirtyRegion(), 400, 300);
-    const std::vector<Color> picture = Picture(f.canvas);
-    for (std::size_t i = 0; i < screen.size(); ++i) {
-      screen[i] = covered[i] ? picture[i] : screen[i];
-    }
+    const std::vector<Color> picture = SendChanges(f.canvas, screen);
     ASSERT_EQ(screen, picture) << frame;
   }
   Fixture fresh;
@@ -393,11 +401,7 @@ TEST(PixelCanvas, LabelMovingOverTextAndOffTheEdgeLeavesAnExactPictureAndCopy) {
                   static_cast<float>(x + 23) * kTwips, 112 * kTwips, kBlack);
     print(f.canvas, 360, 104, "Io", kBlue);
     print(f.canvas, x, 100, "Mars", kRed);
-    const std::vector<bool> covered = Covered(f.canvas.TakeDirtyRegion(), 400, 300);
-    const std::vector<Color> picture = Picture(f.canvas);
-    for (std::size_t i = 0; i < screen.size(); ++i) {
-      screen[i] = covered[i] ? picture[i] : screen[i];
-    }
+    const std::vector<Color> picture = SendChanges(f.canvas, screen);
     ASSERT_EQ(screen, picture) << frame;
   }
   Fixture fresh;
