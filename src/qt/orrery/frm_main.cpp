@@ -26,10 +26,6 @@ QRect PrimaryScreenRect() {
   return QGuiApplication::primaryScreen()->geometry();
 }
 
-QFont WindowFont() {
-  return MakeFont(kOrreryFont);
-}
-
 }  // namespace
 
 frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
@@ -47,7 +43,7 @@ frmMain::frmMain(ModPublic& modPublic, const ScreenMetrics& screen)
   setWindowTitle(QString::fromUtf8(MainTitle));
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setCursor(QCursor(QPixmap(QStringLiteral(":/blank_cursor.png"))));
-  setFont(WindowFont());
+  setFont(MakeFont(kOrreryFont));
   // The pointer's own motion events tell where it is, so a tick need not ask the X server.
   setMouseTracking(true);
   // On X11 the window puts the canvas's pixels on the screen itself, so no backing store the

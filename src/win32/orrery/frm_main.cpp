@@ -1,7 +1,6 @@
 #include "win32/orrery/frm_main.h"
 
 #include <cmath>
-#include <memory>
 #include <vector>
 
 #include "core/platform/tick_interval.h"
