@@ -4,7 +4,9 @@
 # so start-up is not counted), and the program's peak resident memory (VmHWM). The floor, an idle
 # full-screen Qt window woken at the frame interval (bench/idle_window), runs beside every
 # screen size in the same way, and each figure is also printed as a ratio to it: the CPU of
-# program and server over the floor's, and the peak memory above the floor's. Every screen size
+# program and server over the floor's, and the peak memory above the floor's. So does the least
+# any animation costs, the same window putting one pixel a frame ("pixel"): what a frame of ours
+# costs beyond that is our drawing and what it sends. Every screen size
 # and setting runs RUNS times, interleaved so that a drift of the machine's speed hits all alike;
 # the figures are the medians.
 # Usage: bench/cpu_usage.sh [QUORVANE_BINARY] [SECONDS] [RUNS]
@@ -35,14 +37,15 @@ config_lines() {
 }
 
 # measure SIZE SETTING: appends "SIZE SETTING program% server% peakMB" to the results; the
-# setting "floor" runs the idle window instead of the program.
+# settings "floor" and "pixel" run the idle window instead of the program.
 measure() {
   local size=$1 setting=$2 pid
   e2e_start "$size"
   local server=${E2E_PIDS[-1]}
   xdotool mousemove 0 0
-  if [ "$setting" = floor ]; then
-    "$IDLE_WINDOW" &
+  if [ "$setting" = floor ] || [ "$setting" = pixel ]; then
+    # shellcheck disable=SC2046
+    "$IDLE_WINDOW" $([ "$setting" = pixel ] && echo --one-pixel) &
     pid=$!
     E2E_PIDS+=("$pid")
     wait_for_window "Idle window" >/dev/null
@@ -61,7 +64,7 @@ measure() {
   serverEnd=$(cpu_ns "$server")
   endTime=$(date +%s.%N)
   peak=$(awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status")
-  if [ "$setting" = floor ]; then
+  if [ "$setting" = floor ] || [ "$setting" = pixel ]; then
     kill "$pid"
     wait "$pid" 2>/dev/null || true
   else
@@ -78,7 +81,7 @@ measure() {
 
 for ((run = 0; run < RUNS; run++)); do
   for size in $SIZES; do
-    for setting in floor $SETTINGS; do
+    for setting in floor pixel $SETTINGS; do
       measure "$size" "$setting"
     done
   done
@@ -98,7 +101,7 @@ printf '%-10s %-8s %9s %9s %9s %8s %9s %9s  (%% of one core, medians of %d runs 
 for size in $SIZES; do
   floorBoth=$(median "$size" floor 6)
   floorPeak=$(median "$size" floor 5)
-  for setting in floor $SETTINGS; do
+  for setting in floor pixel $SETTINGS; do
     awk -v s="$size" -v g="$setting" -v p="$(median "$size" "$setting" 3)" \
         -v x="$(median "$size" "$setting" 4)" -v b="$(median "$size" "$setting" 6)" \
         -v m="$(median "$size" "$setting" 5)" -v fb="$floorBoth" -v fm="$floorPeak" 'BEGIN {

@@ -2,12 +2,19 @@
 // frame interval and does nothing. Like the saver's window it paints on the screen itself, with no
 // backing store, so that its memory is the floor of ours too. A frame of ours is measured against
 // this wake-up.
+// With --one-pixel each wake-up also puts one pixel on the window, a colour that alternates, and
+// flushes: the least any animation on X11 costs, a request that wakes the X server every frame.
+#include <QtGui/qguiapplication_platform.h>
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <cstring>
 
 #include "core/platform/tick_interval.h"
+
+// Xlib's macros clash with Qt's names: its headers come last.
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -28,14 +35,27 @@ class IdleWindow : public QWidget {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  const bool onePixel = argc > 1 && std::strcmp(argv[1], "--one-pixel") == 0;
   IdleWindow window;
   window.setWindowTitle(QStringLiteral("Idle window"));
   window.setWindowFlags(Qt::FramelessWindowHint);
   window.setGeometry(QGuiApplication::primaryScreen()->geometry());
   window.show();
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  Display* display = x11 != nullptr ? x11->display() : nullptr;
+  const WId id = window.winId();
+  unsigned long colour = 0;
   QTimer timer;
   timer.setInterval(quorvane::kTickInterval);
-  QObject::connect(&timer, &QTimer::timeout, [] {});
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (!onePixel || display == nullptr) {
+      return;
+    }
+    colour ^= 0xFFFFFF;
+    XSetForeground(display, DefaultGC(display, DefaultScreen(display)), colour);
+    XDrawPoint(display, id, DefaultGC(display, DefaultScreen(display)), 0, 0);
+    XFlush(display);
+  });
   timer.start();
   return QApplication::exec();
 }

@@ -2,8 +2,9 @@
 # The preview's CPU share of one core, and the X server's, from the run time of their threads in
 # /proc/<pid>/task/*/schedstat over a quiet stretch, under a private Xvfb with the preview
 # attached to a plain host window. The floor, an idle Qt window woken at the frame interval
-# (bench/idle_window), is measured on the same server in turns with the preview, RUNS times each;
-# the figures are the medians, the preview's also as a ratio to the floor.
+# (bench/idle_window), is measured on the same server in turns with the preview, RUNS times each,
+# and so is the least any animation costs, that window putting one pixel a frame ("pixel"); the
+# figures are the medians, each also as a ratio to the floor.
 #   bench/preview_cpu.sh [BUILD_DIR] [SECONDS] [RUNS]
 build=${1:-build}
 seconds=${2:-20}
@@ -42,6 +43,10 @@ for ((run = 0; run < runs; run++)); do
   E2E_PIDS+=($!)
   wait_for_window "Idle window" >/dev/null
   measure floor $!
+  "$build/bench/idle_window" --one-pixel &
+  E2E_PIDS+=($!)
+  wait_for_window "Idle window" >/dev/null
+  measure pixel $!
 done
 
 # median WHAT FIELD: 2 program, 3 server, 4 both.
@@ -56,7 +61,7 @@ median() {
 printf '%-8s %9s %9s %9s %8s  (%% of one core, medians of %d runs of %d s)\n' \
   "" program server both "x floor" "$runs" "$seconds"
 floor=$(median floor 4)
-for what in floor preview; do
+for what in floor pixel preview; do
   awk -v w="$what" -v p="$(median "$what" 2)" -v x="$(median "$what" 3)" -v b="$(median "$what" 4)" \
       -v f="$floor" 'BEGIN { printf "%-8s %9.3f %9.3f %9.3f %7.1fx\n", w, p, x, b, (f > 0 ? b / f : 0) }'
 done
