@@ -20,7 +20,11 @@ struct PixelRect {
   bool Contains(int x, int y) const {
     return x >= left && x <= Right() && y >= top && y <= Bottom();
   }
-  bool Intersects(const PixelRect& other) const { return !Intersected(*this, other).IsEmpty(); }
+  // Asked for every remembered shape and text at each drawing: plain comparisons, no rectangle.
+  bool Intersects(const PixelRect& other) const {
+    return !IsEmpty() && !other.IsEmpty() && left <= other.Right() && other.left <= Right() &&
+           top <= other.Bottom() && other.top <= Bottom();
+  }
   PixelRect Translated(int dx, int dy) const { return {left + dx, top + dy, width, height}; }
 
   // The rectangle from corner to corner, both included.
