@@ -4,11 +4,12 @@
 # so start-up is not counted), and the program's peak resident memory (VmHWM). The floor, an idle
 # full-screen Qt window woken at the frame interval (bench/idle_window), runs beside every
 # screen size in the same way, and each figure is also printed as a ratio to it: the CPU of
-# program and server over the floor's, and the peak memory above the floor's. So does the least
-# any animation costs, the same window putting one pixel a frame ("pixel"): what a frame of ours
-# costs beyond that is our drawing and what it sends. Every screen size
-# and setting runs RUNS times, interleaved so that a drift of the machine's speed hits all alike;
-# the figures are the medians.
+# program and server over the floor's, and the peak memory above the floor's. So do the least any
+# animation costs, the same window putting one pixel a frame ("pixel"): what a frame of ours costs
+# beyond that is our drawing and what it sends; and the memory of a program that draws text, the
+# same window drawing a line in the orrery's font once ("text"). Every screen size and setting
+# runs RUNS times, interleaved so that a drift of the machine's speed hits all alike; the figures
+# are the medians.
 # Usage: bench/cpu_usage.sh [QUORVANE_BINARY] [SECONDS] [RUNS]
 #   SIZES="1920x1080 3840x2160" and SETTINGS="default orbit zoom100" choose what runs.
 QUORVANE=$(realpath "${1:-build/quorvane}")
@@ -36,16 +37,27 @@ config_lines() {
   esac
 }
 
+# The idle window's option for a floor setting; fails for the program's settings.
+idle_option() {
+  case $1 in
+    floor) echo "" ;;
+    pixel) echo --one-pixel ;;
+    text) echo --text ;;
+    *) return 1 ;;
+  esac
+}
+
 # measure SIZE SETTING: appends "SIZE SETTING program% server% peakMB" to the results; the
-# settings "floor" and "pixel" run the idle window instead of the program.
+# settings "floor", "pixel" and "text" run the idle window instead of the program.
 measure() {
   local size=$1 setting=$2 pid
   e2e_start "$size"
   local server=${E2E_PIDS[-1]}
   xdotool mousemove 0 0
-  if [ "$setting" = floor ] || [ "$setting" = pixel ]; then
-    # shellcheck disable=SC2046
-    "$IDLE_WINDOW" $([ "$setting" = pixel ] && echo --one-pixel) &
+  local idle
+  if idle=$(idle_option "$setting"); then
+    # shellcheck disable=SC2086
+    "$IDLE_WINDOW" $idle &
     pid=$!
     E2E_PIDS+=("$pid")
     wait_for_window "Idle window" >/dev/null
@@ -64,7 +76,7 @@ measure() {
   serverEnd=$(cpu_ns "$server")
   endTime=$(date +%s.%N)
   peak=$(awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status")
-  if [ "$setting" = floor ] || [ "$setting" = pixel ]; then
+  if idle_option "$setting" >/dev/null; then
     kill "$pid"
     wait "$pid" 2>/dev/null || true
   else
@@ -81,7 +93,7 @@ measure() {
 
 for ((run = 0; run < RUNS; run++)); do
   for size in $SIZES; do
-    for setting in floor pixel $SETTINGS; do
+    for setting in floor pixel text $SETTINGS; do
       measure "$size" "$setting"
     done
   done
@@ -101,7 +113,7 @@ printf '%-10s %-8s %9s %9s %9s %8s %9s %9s  (%% of one core, medians of %d runs 
 for size in $SIZES; do
   floorBoth=$(median "$size" floor 6)
   floorPeak=$(median "$size" floor 5)
-  for setting in floor pixel $SETTINGS; do
+  for setting in floor pixel text $SETTINGS; do
     awk -v s="$size" -v g="$setting" -v p="$(median "$size" "$setting" 3)" \
         -v x="$(median "$size" "$setting" 4)" -v b="$(median "$size" "$setting" 6)" \
         -v m="$(median "$size" "$setting" 5)" -v fb="$floorBoth" -v fm="$floorPeak" 'BEGIN {

@@ -4,14 +4,20 @@
 // this wake-up.
 // With --one-pixel each wake-up also puts one pixel on the window, a colour that alternates, and
 // flushes: the least any animation on X11 costs, a request that wakes the X server every frame.
+// With --text it draws a line in the orrery's font once, into an image: the memory any Qt program
+// pays for drawing text in that font (the font files, shaping, rasterising), whatever it draws.
 #include <QtGui/qguiapplication_platform.h>
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <cstring>
 
+#include "core/platform/font_names.h"
 #include "core/platform/tick_interval.h"
+#include "qt/platform/fonts.h"
 
 // Xlib's macros clash with Qt's names: its headers come last.
 #include <X11/Xlib.h>
@@ -36,6 +42,14 @@ class IdleWindow : public QWidget {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const bool onePixel = argc > 1 && std::strcmp(argv[1], "--one-pixel") == 0;
+  if (argc > 1 && std::strcmp(argv[1], "--text") == 0) {
+    quorvane::InstallFontSubstitutions();
+    const QFont font = quorvane::MakeFont(quorvane::kOrreryFont);
+    QImage image(400, 40, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(0, 30, QStringLiteral("Mercury Venus Earth Mars Jupiter Saturn Uranus"));
+  }
   IdleWindow window;
   window.setWindowTitle(QStringLiteral("Idle window"));
   window.setWindowFlags(Qt::FramelessWindowHint);
