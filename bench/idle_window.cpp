@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     quorvane::InstallFontSubstitutions();
     const QFont font = quorvane::MakeFont(quorvane::kOrreryFont);
     QImage image(400, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);
     painter.drawText(0, 30, QStringLiteral("Mercury Venus Earth Mars Jupiter Saturn Uranus"));
