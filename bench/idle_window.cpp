@@ -2,8 +2,9 @@
 // frame interval and does nothing. Like the saver's window it paints on the screen itself, with no
 // backing store, so that its memory is the floor of ours too. A frame of ours is measured against
 // this wake-up.
-// With --one-pixel each wake-up also puts one pixel on the window, a colour that alternates, and
-// flushes: the least any animation on X11 costs, a request that wakes the X server every frame.
+// With --one-pixel each wake-up also puts one pixel on the window with XPutImage, a colour that
+// alternates, and flushes: the least any animation on X11 costs, a request that wakes the X server
+// every frame.
 // With --text it draws a line in the orrery's font once, into an image: the memory any Qt program
 // pays for drawing text in that font (the font files, shaping, rasterising), whatever it draws.
 #include <QtGui/qguiapplication_platform.h>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 #include <cstring>
 
 #include "core/platform/font_names.h"
@@ -21,6 +23,7 @@
 
 // Xlib's macros clash with Qt's names: its headers come last.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -59,18 +62,29 @@ int main(int argc, char** argv) {
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   Display* display = x11 != nullptr ? x11->display() : nullptr;
   const WId id = window.winId();
-  unsigned long colour = 0;
+  // A 1x1 image in the screen's format, sent as the saver sends its changes.
+  std::uint32_t pixel = 0;
+  XImage* image =
+      display == nullptr
+          ? nullptr
+          : XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
+                         static_cast<unsigned>(DefaultDepth(display, DefaultScreen(display))),
+                         ZPixmap, 0, reinterpret_cast<char*>(&pixel), 1, 1, 32, 0);
   QTimer timer;
   timer.setInterval(quorvane::kTickInterval);
   QObject::connect(&timer, &QTimer::timeout, [&] {
-    if (!onePixel || display == nullptr) {
+    if (!onePixel || image == nullptr) {
       return;
     }
-    colour ^= 0xFFFFFF;
-    XSetForeground(display, DefaultGC(display, DefaultScreen(display)), colour);
-    XDrawPoint(display, id, DefaultGC(display, DefaultScreen(display)), 0, 0);
+    pixel ^= 0xFFFFFF;
+    XPutImage(display, id, DefaultGC(display, DefaultScreen(display)), image, 0, 0, 0, 0, 1, 1);
     XFlush(display);
   });
   timer.start();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  if (image != nullptr) {
+    image->data = nullptr;  // the pixel is ours, not Xlib's to free
+    XDestroyImage(image);
+  }
+  return status;
 }
