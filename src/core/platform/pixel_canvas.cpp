@@ -163,24 +163,14 @@ void PixelCanvas::DrawInk(const StandingText& text, const PixelRect& clip) {
       return RowRun{std::max(text.x + run.left, clip.left),
                     std::min(text.x + run.Right(), clip.Right())};
     };
-    // Ink runs are a few pixels long: scanned in place, from each end, rather than by the
-    // library's comparisons that pay off on long spans.
     RowRun changing;
     for (std::size_t i = first; i < end; ++i) {
       const RowRun run = columns(ink[i]);
-      int left = run.left;
-      while (left <= run.right && line[left] == text.colour) {
-        ++left;
+      const RowRun differing = DifferingRun(line, run.left, run.right, text.colour);
+      if (!differing.Empty()) {
+        changing.left = changing.Empty() ? differing.left : changing.left;
+        changing.right = differing.right;
       }
-      if (left > run.right) {
-        continue;
-      }
-      int right = run.right;
-      while (line[right] == text.colour) {
-        --right;
-      }
-      changing.left = changing.Empty() ? left : changing.left;
-      changing.right = right;
     }
     if (changing.Empty()) {
       continue;

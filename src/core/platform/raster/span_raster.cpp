@@ -87,10 +87,8 @@ bool raster_detail::HoldsNoCentre(const PixelEllipse& e, const PixelRect& canvas
   return true;
 }
 
-RowRun DifferingRun(const std::uint8_t* line, int from, int to, std::uint8_t value) {
-  if (from > to) {
-    return {};
-  }
+RowRun raster_detail::DifferingLongRun(const std::uint8_t* line, int from, int to,
+                                       std::uint8_t value) {
   // Redrawing what is there is the common case (the Sun every frame): a span equal to its shifted
   // self holds one value throughout, which the library compares fastest.
   if (line[from] == value &&

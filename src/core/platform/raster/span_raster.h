@@ -55,7 +55,7 @@ void ForEachEllipseSpan(const PixelEllipse& e, bool fill, const PixelRect& clip,
 
 // The stretch of line[from..to] from the first to the last byte that is not `value`; empty when
 // all are. What setting the span to `value` would change.
-RowRun DifferingRun(const std::uint8_t* line, int from, int to, std::uint8_t value);
+inline RowRun DifferingRun(const std::uint8_t* line, int from, int to, std::uint8_t value);
 
 // The glyph mask's ink (coverage of at least half) as one-row runs relative to the text's
 // top-left corner, appended to `ink`; returns their bounds. A mask shorter than its size claims is
@@ -75,7 +75,32 @@ inline RowRun ClipSpan(double first, double last, const PixelRect& clip) {
 // Whether an ellipse too small to hold a pixel centre holds none near the canvas.
 bool HoldsNoCentre(const PixelEllipse& e, const PixelRect& canvas);
 
+// DifferingRun for spans longer than kShortSpan pixels.
+RowRun DifferingLongRun(const std::uint8_t* line, int from, int to, std::uint8_t value);
+
+// Spans up to this many pixels, such as a glyph's ink runs, are compared a byte at a time in
+// place: the library's comparisons and eight-byte scans pay off only on longer ones.
+inline constexpr int kShortSpan = 16;
+
 }  // namespace raster_detail
+
+inline RowRun DifferingRun(const std::uint8_t* line, int from, int to, std::uint8_t value) {
+  if (to - from >= raster_detail::kShortSpan) {
+    return raster_detail::DifferingLongRun(line, from, to, value);
+  }
+  int left = from;
+  while (left <= to && line[left] == value) {
+    ++left;
+  }
+  if (left > to) {
+    return {};
+  }
+  int right = to;
+  while (line[right] == value) {
+    --right;
+  }
+  return {left, right};
+}
 
 template <typename Visit>
 void ForEachEllipseSpan(const PixelEllipse& e, bool fill, const PixelRect& clip,

@@ -69,5 +69,33 @@ TEST(SpanRaster, DifferingRunAndInkReadOnlyWhatIsThere) {
   EXPECT_EQ(ink, (std::vector<PixelRect>{{0, 2, 2, 1}, {1, 3, 2, 1}}));
 }
 
+TEST(SpanRaster, DifferingRunFindsTheSameEndsOnShortAndLongSpans) {
+  // Spans of every length either side of the byte-at-a-time limit, with the differing bytes at
+  // the ends, just inside them, and nowhere, against a plain search.
+  for (int length = 1; length <= 40; ++length) {
+    for (int first = -1; first < length; ++first) {
+      std::vector<std::uint8_t> line(static_cast<std::size_t>(length) + 2, 5);
+      if (first >= 0) {
+        line[static_cast<std::size_t>(1 + first)] = 9;
+        line[static_cast<std::size_t>(length - first)] = 9;
+      }
+      RowRun expected;
+      for (int x = 1; x <= length; ++x) {
+        if (line[static_cast<std::size_t>(x)] != 5) {
+          expected.left = expected.Empty() ? x : expected.left;
+          expected.right = x;
+        }
+      }
+      const RowRun run = DifferingRun(line.data(), 1, length, 5);
+      ASSERT_EQ(run.Empty(), expected.Empty()) << length << ' ' << first;
+      if (!run.Empty()) {
+        EXPECT_EQ(std::make_pair(run.left, run.right),
+                  std::make_pair(expected.left, expected.right))
+            << length << ' ' << first;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quorvane
