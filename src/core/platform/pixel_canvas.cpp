@@ -133,7 +133,7 @@ void PixelCanvas::DrawText(float x, float y, std::string_view text) {
       originX,
       originY,
       palette_.IndexOf(ForeColor()),
-      PixelRect::Intersected(laidOut.bounds.Translated(originX, originY), Rect()),
+      PixelRect::Intersected(laidOut.ink.bounds.Translated(originX, originY), Rect()),
       {}};
   StandingText* standing = standingTexts_.Find(drawn);
   if (standing == nullptr) {
@@ -147,43 +147,32 @@ void PixelCanvas::DrawText(float x, float y, std::string_view text) {
 }
 
 void PixelCanvas::DrawInk(const StandingText& text, const PixelRect& clip) {
+  const InkMask& ink = text.text->ink;
+  const PixelRect area = PixelRect::Intersected(text.bounds, clip);
+  const int left = text.x + ink.bounds.left;
+  const int top = text.y + ink.bounds.top;
   PixelRect changed;
-  const std::vector<PixelRect>& ink = text.text->ink;
-  // The runs come row by row; each row's are logged as one change, from the first pixel that
-  // changes to the last, rather than one change a run.
-  for (std::size_t first = 0, end = 0; first < ink.size(); first = end) {
-    const int row = text.y + ink[first].top;
-    for (end = first + 1; end < ink.size() && ink[end].top == ink[first].top; ++end) {
-    }
-    if (row < clip.top || row > clip.Bottom()) {
+  for (int row = area.top; row <= area.Bottom(); ++row) {
+    const int y = row - top;
+    const RowRun inked = ink.rows[static_cast<std::size_t>(y)];
+    const int from = std::max(left + inked.left, area.left);
+    const int to = std::min(left + inked.right, area.Right());
+    if (from > to) {
       continue;
     }
-    std::uint8_t* line = pixels_.data() + static_cast<std::size_t>(row) * width_;
-    const auto columns = [&](const PixelRect& run) {
-      return RowRun{std::max(text.x + run.left, clip.left),
-                    std::min(text.x + run.Right(), clip.Right())};
-    };
-    RowRun changing;
-    for (std::size_t i = first; i < end; ++i) {
-      const RowRun run = columns(ink[i]);
-      const RowRun differing = DifferingRun(line, run.left, run.right, text.colour);
-      if (!differing.Empty()) {
-        changing.left = changing.Empty() ? differing.left : changing.left;
-        changing.right = differing.right;
-      }
-    }
-    if (changing.Empty()) {
+    std::uint8_t* line = pixels_.data() + static_cast<std::size_t>(row) * width_ + from;
+    const std::uint8_t* mask = ink.Row(y) + (from - left);
+    const int count = to - from + 1;
+    const RowRun differing = DifferingInk(line, mask, count, text.colour);
+    if (differing.Empty()) {
       continue;
     }
-    changes_.WillChange(row, changing.left, changing.right, line + changing.left);
-    for (std::size_t i = first; i < end; ++i) {
-      const RowRun run = columns(ink[i]);
-      if (!run.Empty()) {
-        std::fill(line + run.left, line + run.right + 1, text.colour);
-      }
-    }
-    changed =
-        PixelRect::United(changed, {changing.left, row, changing.right - changing.left + 1, 1});
+    // Logged as one change from the first pixel that changes to the last.
+    changes_.WillChange(row, from + differing.left, from + differing.right, line + differing.left);
+    PaintInk(line + differing.left, mask + differing.left, differing.right - differing.left + 1,
+             text.colour);
+    changed = PixelRect::United(
+        changed, {from + differing.left, row, differing.right - differing.left + 1, 1});
   }
   Changed(changed, nullptr, &text);
 }

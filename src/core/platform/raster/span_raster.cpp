@@ -102,29 +102,52 @@ RowRun raster_detail::DifferingLongRun(const std::uint8_t* line, int from, int t
   return {left, LastDiffering(line, left, to, value)};
 }
 
-PixelRect InkRuns(const GlyphMask& mask, std::vector<PixelRect>& ink) {
-  const std::size_t columns = static_cast<std::size_t>(std::max(mask.width, 0));
-  const std::size_t rows = columns == 0
-                               ? 0
-                               : std::min(static_cast<std::size_t>(std::max(mask.height, 0)),
-                                          mask.coverage.size() / columns);
-  PixelRect bounds;
-  for (std::size_t y = 0; y < rows; ++y) {
-    const std::uint8_t* line = mask.coverage.data() + y * columns;
-    for (std::size_t x = 0; x < columns; ++x) {
-      if (line[x] < kInkCoverage) {
-        continue;
+InkMask MaskInk(const GlyphMask& mask) {
+  const int columns = std::max(mask.width, 0);
+  const int rows =
+      columns == 0
+          ? 0
+          : static_cast<int>(std::min(static_cast<std::size_t>(std::max(mask.height, 0)),
+                                      mask.coverage.size() / static_cast<std::size_t>(columns)));
+  const auto isInk = [&](int x, int y) {
+    return mask.coverage[static_cast<std::size_t>(y) * static_cast<std::size_t>(columns) +
+                         static_cast<std::size_t>(x)] >= kInkCoverage;
+  };
+  int left = columns;
+  int right = -1;
+  int top = rows;
+  int bottom = -1;
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < columns; ++x) {
+      if (isInk(x, y)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = y;
       }
-      const std::size_t first = x;
-      while (x + 1 < columns && line[x + 1] >= kInkCoverage) {
-        ++x;
-      }
-      ink.push_back({mask.left + static_cast<int>(first), mask.top + static_cast<int>(y),
-                     static_cast<int>(x - first + 1), 1});
-      bounds = PixelRect::United(bounds, ink.back());
     }
   }
-  return bounds;
+  InkMask ink;
+  if (right < 0) {
+    return ink;
+  }
+  ink.bounds = {mask.left + left, mask.top + top, right - left + 1, bottom - top + 1};
+  ink.bytes.resize(static_cast<std::size_t>(ink.bounds.width) *
+                   static_cast<std::size_t>(ink.bounds.height));
+  ink.rows.resize(static_cast<std::size_t>(ink.bounds.height));
+  for (int y = top; y <= bottom; ++y) {
+    RowRun& row = ink.rows[static_cast<std::size_t>(y - top)];
+    std::uint8_t* bytes = ink.bytes.data() + static_cast<std::size_t>(y - top) *
+                                                 static_cast<std::size_t>(ink.bounds.width);
+    for (int x = left; x <= right; ++x) {
+      if (isInk(x, y)) {
+        bytes[x - left] = 0xFF;
+        row.left = row.Empty() ? x - left : row.left;
+        row.right = x - left;
+      }
+    }
+  }
+  return ink;
 }
 
 }  // namespace quorvane

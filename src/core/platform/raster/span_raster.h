@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -57,10 +58,27 @@ void ForEachEllipseSpan(const PixelEllipse& e, bool fill, const PixelRect& clip,
 // all are. What setting the span to `value` would change.
 inline RowRun DifferingRun(const std::uint8_t* line, int from, int to, std::uint8_t value);
 
-// The glyph mask's ink (coverage of at least half) as one-row runs relative to the text's
-// top-left corner, appended to `ink`; returns their bounds. A mask shorter than its size claims is
-// read only as far as it goes.
-PixelRect InkRuns(const GlyphMask& mask, std::vector<PixelRect>& ink);
+// A text's ink: the glyph mask's pixels covered at least half, as a byte mask the size of their
+// bounds (0xFF ink, 0 none), so that a row is compared and painted without a branch a pixel.
+struct InkMask {
+  PixelRect bounds;                 // relative to the text's top-left corner
+  std::vector<std::uint8_t> bytes;  // bounds.width a row
+  std::vector<RowRun> rows;         // each row's first and last ink column, relative to bounds
+  const std::uint8_t* Row(int y) const {
+    return bytes.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bounds.width);
+  }
+};
+
+// The ink of `mask`. A mask shorter than its size claims is read only as far as it goes.
+InkMask MaskInk(const GlyphMask& mask);
+
+// The first and last of `count` pixels of `line` that `ink` covers and that are not `colour`,
+// counted from 0; empty when there are none. What painting the ink would change.
+inline RowRun DifferingInk(const std::uint8_t* line, const std::uint8_t* ink, int count,
+                           std::uint8_t colour);
+
+// Sets the `count` pixels of `line` that `ink` covers to `colour`.
+inline void PaintInk(std::uint8_t* line, const std::uint8_t* ink, int count, std::uint8_t colour);
 
 // ---------------------------------------------------------------------------------------------
 
@@ -100,6 +118,33 @@ inline RowRun DifferingRun(const std::uint8_t* line, int from, int to, std::uint
     --right;
   }
   return {left, right};
+}
+
+inline RowRun DifferingInk(const std::uint8_t* line, const std::uint8_t* ink, int count,
+                           std::uint8_t colour) {
+  // One pass with no branch inside answers the common question, whether anything differs.
+  std::uint8_t differing = 0;
+  for (int x = 0; x < count; ++x) {
+    differing |= static_cast<std::uint8_t>(ink[x] & (line[x] ^ colour));
+  }
+  if (differing == 0) {
+    return {};
+  }
+  int left = 0;
+  while ((ink[left] & (line[left] ^ colour)) == 0) {
+    ++left;
+  }
+  int right = count - 1;
+  while ((ink[right] & (line[right] ^ colour)) == 0) {
+    --right;
+  }
+  return {left, right};
+}
+
+inline void PaintInk(std::uint8_t* line, const std::uint8_t* ink, int count, std::uint8_t colour) {
+  for (int x = 0; x < count; ++x) {
+    line[x] = static_cast<std::uint8_t>((line[x] & ~ink[x]) | (colour & ink[x]));
+  }
 }
 
 template <typename Visit>

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "core/platform/raster/span_raster.h"
-
 namespace quorvane {
 
 const LaidOutText& TextCache::LayOut(std::string_view text, GlyphSource& glyphs) {
@@ -18,7 +16,7 @@ const LaidOutText& TextCache::LayOut(std::string_view text, GlyphSource& glyphs)
   const GlyphMask mask = glyphs.Render(text);
   LaidOutText laidOut;
   laidOut.advance = mask.advance;
-  laidOut.bounds = InkRuns(mask, laidOut.ink);
+  laidOut.ink = MaskInk(mask);
   return texts_.emplace(std::string(text), std::move(laidOut)).first->second;
 }
 

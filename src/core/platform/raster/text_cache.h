@@ -1,4 +1,4 @@
-// The text cache: each text rendered once from the glyph source into runs of ink, since the same
+// The text cache: each text rendered once from the glyph source into its ink, since the same
 // few labels are measured and drawn every frame. Looking a text up allocates nothing.
 #pragma once
 
@@ -12,13 +12,13 @@
 
 #include "core/platform/glyph_source.h"
 #include "core/platform/pixel_rect.h"
+#include "core/platform/raster/span_raster.h"
 
 namespace quorvane {
 
 struct LaidOutText {
-  int advance = 0;             // pixels
-  std::vector<PixelRect> ink;  // one-row runs of text pixels, relative to the top-left corner
-  PixelRect bounds;            // all the runs
+  int advance = 0;  // pixels
+  InkMask ink;      // relative to the top-left corner
 };
 
 class TextCache {

@@ -64,9 +64,43 @@ TEST(SpanRaster, DifferingRunAndInkReadOnlyWhatIsThere) {
   EXPECT_TRUE(DifferingRun(line.data(), 4, 29, 7).Empty());
   // A mask shorter than its size claims: a row and a half.
   const GlyphMask mask{-1, 2, 4, 3, {0, 128, 255, 0, 127, 0, 200, 201}, 5};
-  std::vector<PixelRect> ink;
-  EXPECT_EQ(InkRuns(mask, ink), (PixelRect{0, 2, 3, 2}));
-  EXPECT_EQ(ink, (std::vector<PixelRect>{{0, 2, 2, 1}, {1, 3, 2, 1}}));
+  const InkMask ink = MaskInk(mask);
+  EXPECT_EQ(ink.bounds, (PixelRect{0, 2, 3, 2}));
+  EXPECT_EQ(ink.bytes, (std::vector<std::uint8_t>{0xFF, 0xFF, 0, 0, 0xFF, 0xFF}));
+  EXPECT_EQ(std::make_pair(ink.rows[0].left, ink.rows[0].right), std::make_pair(0, 1));
+  EXPECT_EQ(std::make_pair(ink.rows[1].left, ink.rows[1].right), std::make_pair(1, 2));
+  EXPECT_TRUE(MaskInk({0, 0, 3, 2, {0, 127, 0, 1, 0, 0}, 3}).bounds.IsEmpty());
+}
+
+TEST(SpanRaster, InkChangesAndPaintsExactlyTheCoveredPixelsThatDiffer) {
+  // Every pattern of ink, and of pixels already in the colour, over spans either side of a
+  // vector's width, against a plain pixel-by-pixel rule.
+  constexpr std::uint8_t kColour = 3;
+  for (const int count : {1, 2, 7, 15, 16, 17, 33, 64}) {
+    for (unsigned pattern = 0; pattern < 64; ++pattern) {
+      std::vector<std::uint8_t> ink(static_cast<std::size_t>(count));
+      std::vector<std::uint8_t> line(static_cast<std::size_t>(count));
+      for (int x = 0; x < count; ++x) {
+        ink[x] = (pattern >> (x % 6)) & 1 ? 0xFF : 0;
+        line[x] = static_cast<std::uint8_t>((pattern >> ((x + 3) % 6)) & 1 ? kColour : x % 5);
+      }
+      RowRun expected;
+      std::vector<std::uint8_t> painted = line;
+      for (int x = 0; x < count; ++x) {
+        if (ink[x] != 0 && line[x] != kColour) {
+          expected.left = expected.Empty() ? x : expected.left;
+          expected.right = x;
+        }
+        painted[x] = ink[x] != 0 ? kColour : line[x];
+      }
+      const RowRun found = DifferingInk(line.data(), ink.data(), count, kColour);
+      EXPECT_EQ(std::make_pair(found.left, found.right),
+                std::make_pair(expected.left, expected.right))
+          << count << " " << pattern;
+      PaintInk(line.data(), ink.data(), count, kColour);
+      EXPECT_EQ(line, painted) << count << " " << pattern;
+    }
+  }
 }
 
 TEST(SpanRaster, DifferingRunFindsTheSameEndsOnShortAndLongSpans) {

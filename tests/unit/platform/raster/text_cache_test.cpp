@@ -37,7 +37,7 @@ TEST(TextCache, EachTextIsRenderedOnceUntilTheCacheIsFull) {
   int renders = 0;
   CountingGlyphs glyphs(&renders);
   TextCache cache;
-  EXPECT_EQ(cache.LayOut("abc", glyphs).bounds, (PixelRect{0, 0, 11, 5}));
+  EXPECT_EQ(cache.LayOut("abc", glyphs).ink.bounds, (PixelRect{0, 0, 11, 5}));
   for (std::size_t i = 1; i < TextCache::kMaxTexts; ++i) {
     cache.LayOut(std::to_string(i), glyphs);
   }
