@@ -137,7 +137,7 @@ void PixelCanvas::DrawText(float x, float y, std::string_view text) {
       {}};
   StandingText* standing = standingTexts_.Find(drawn);
   if (standing == nullptr) {
-    DrawInk(standingTexts_.Remember(drawn), Rect());
+    DrawInk(standingTexts_.DrawnRecently(drawn) ? standingTexts_.Remember(drawn) : drawn, Rect());
     return;
   }
   // Everywhere else the ink is still as its last draw left it.

@@ -8,8 +8,8 @@ namespace quorvane {
 
 namespace {
 
-// Texts remembered: a frame draws four that stand and ten planet names that mostly move, and
-// those drawn last frame go first.
+// Texts remembered: a frame draws four that stand, and ten planet names that stand only while
+// their planets move less than a pixel a frame.
 constexpr std::size_t kMaxTexts = 16;
 // Beyond this many rectangles a text's damage is kept as their bounding rectangle.
 constexpr std::size_t kMaxDamageRects = 8;
@@ -25,6 +25,21 @@ StandingText* StandingTexts::Find(const StandingText& drawn) {
   }
   std::rotate(found, found + 1, texts_.end());
   return &texts_.back();
+}
+
+bool StandingTexts::DrawnRecently(const StandingText& drawn) {
+  if (std::any_of(recent_.begin(), recent_.end(),
+                  [&drawn](const StandingText& text) { return text.SameDraw(drawn); })) {
+    return true;
+  }
+  StandingText& slot = recent_[nextRecent_];
+  slot.text = drawn.text;
+  slot.generation = drawn.generation;
+  slot.x = drawn.x;
+  slot.y = drawn.y;
+  slot.colour = drawn.colour;
+  nextRecent_ = (nextRecent_ + 1) % recent_.size();
+  return false;
 }
 
 StandingText& StandingTexts::Remember(const StandingText& drawn) {

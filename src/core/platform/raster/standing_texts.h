@@ -4,6 +4,7 @@
 // needs to cover only those rectangles, and none at all when nothing touched it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -33,6 +34,10 @@ class StandingTexts {
  public:
   // The text drawn the same way before, now counted as the one drawn last; nullptr when none.
   StandingText* Find(const StandingText& drawn);
+  // Whether a text not standing, now drawn whole, should be remembered: only when it was drawn
+  // the same way a little earlier too. Most names move every frame, and every text remembered is
+  // checked at each change of pixels. Notes this draw.
+  bool DrawnRecently(const StandingText& drawn);
   // Remembers a text drawn whole, forgetting the one drawn longest ago to make room.
   StandingText& Remember(const StandingText& drawn);
   // Where `text` was damaged since its last draw, which now counts as repaired. Valid until the
@@ -41,11 +46,16 @@ class StandingTexts {
   // Pixels in `rect` changed: every remembered text but `source` whose ink they may hold is
   // damaged there.
   void MarkDamaged(const PixelRect& rect, const StandingText* source);
-  void Clear() { texts_.clear(); }
+  void Clear() {
+    texts_.clear();
+    recent_ = {};
+  }
 
  private:
   std::vector<StandingText> texts_;  // least recently drawn first
   std::vector<PixelRect> taken_;
+  std::array<StandingText, 16> recent_;  // the latest draws of texts not standing, a ring
+  std::size_t nextRecent_ = 0;
 };
 
 }  // namespace quorvane

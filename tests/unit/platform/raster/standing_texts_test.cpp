@@ -24,6 +24,29 @@ TEST(StandingTexts, OnlyTheSameLayoutPlaceColourAndGenerationIsTheSameDraw) {
   EXPECT_NE(texts.Find({&hello, 0, 10, 20, 1, {}, {}}), nullptr);
 }
 
+TEST(StandingTexts, OnlyATextDrawnTheSameWayWithinTheLastSixteenDrawsIsWorthRemembering) {
+  const LaidOutText name;
+  const LaidOutText other;
+  StandingTexts texts;
+  const StandingText drawn{&name, 0, 10, 20, 1, {}, {}};
+  EXPECT_FALSE(texts.DrawnRecently(drawn));
+  // Moved, recoloured, another text, or the cache emptied since: not the same draw.
+  for (const StandingText& moved :
+       {StandingText{&name, 0, 11, 20, 1, {}, {}}, StandingText{&name, 0, 10, 20, 2, {}, {}},
+        StandingText{&other, 0, 10, 20, 1, {}, {}}, StandingText{&name, 1, 10, 20, 1, {}, {}}}) {
+    EXPECT_FALSE(texts.DrawnRecently(moved));
+  }
+  EXPECT_TRUE(texts.DrawnRecently(drawn));
+  // Sixteen other draws later it is forgotten; a cleared canvas forgets it at once.
+  for (int x = 100; x < 112; ++x) {
+    EXPECT_FALSE(texts.DrawnRecently({&name, 0, x, 0, 1, {}, {}}));
+  }
+  EXPECT_FALSE(texts.DrawnRecently(drawn));
+  EXPECT_TRUE(texts.DrawnRecently(drawn));
+  texts.Clear();
+  EXPECT_FALSE(texts.DrawnRecently(drawn));
+}
+
 // Every byte a 4 x 6 block of ink on a 5-pixel advance.
 class BlockGlyphs : public GlyphSource {
  public:
