@@ -1,11 +1,18 @@
 // Draws frames of the full-screen scene on the pixel canvas and takes each frame's changes, with
 // no window: what callgrind counts per frame in frame_instructions.sh. Focus Pluto, so every
 // planet is on show; text as plain boxes the size of the real labels.
-// Usage: scene_frames WIDTH HEIGHT ZOOM ORBIT(0|1) FRAMES
+// Usage: scene_frames WIDTH HEIGHT ZOOM ORBIT(0|1) FRAMES [SLEEP_MS]
+// Prints the pixels sent. With SLEEP_MS it sleeps that long before each frame, as the saver does
+// between ticks, and prints the median microseconds a frame took after the first five, once with
+// the caches and branch predictors as a sleep leaves them, and once for frames drawn back to back.
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "core/orrery/orrery_scene.h"
 #include "core/orrery/still_host.h"
@@ -34,15 +41,35 @@ class BoxGlyphs : public GlyphSource {
   int LineHeight() const override { return 15; }
 };
 
+// Median microseconds of a frame after the first five; sleeps `pause` before each one.
+double MedianFrameMicroseconds(OrreryScene& scene, PixelCanvas& canvas, int frames,
+                               std::chrono::milliseconds pause) {
+  constexpr int kWarmUp = 5;
+  std::vector<double> times;
+  for (int frame = 0; frame < kWarmUp + frames; ++frame) {
+    std::this_thread::sleep_for(pause);
+    const auto start = std::chrono::steady_clock::now();
+    scene.Tick();
+    canvas.TakeDirtyRegion();
+    const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+    if (frame >= kWarmUp) {
+      times.push_back(took.count());
+    }
+  }
+  std::nth_element(times.begin(), times.begin() + frames / 2, times.end());
+  return times[static_cast<std::size_t>(frames / 2)];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: %s WIDTH HEIGHT ZOOM ORBIT FRAMES\n", argv[0]);
+  if (argc != 6 && argc != 7) {
+    std::fprintf(stderr, "usage: %s WIDTH HEIGHT ZOOM ORBIT FRAMES [SLEEP_MS]\n", argv[0]);
     return 2;
   }
   const int width = std::atoi(argv[1]);
   const int height = std::atoi(argv[2]);
+  const int frames = std::max(std::atoi(argv[5]), 1);
   ModPublic mod;
   mod.Pi = 4 * std::atan(1.0);
   InitBodies(mod.Bodies);
@@ -59,8 +86,16 @@ int main(int argc, char** argv) {
   PixelCanvas canvas(width, height, kTwips, kTwips, 0, std::make_unique<BoxGlyphs>());
   OrreryScene scene(mod, canvas, screen, host);
   scene.Load();
+  if (argc == 7) {
+    const std::chrono::milliseconds pause(std::atoi(argv[6]));
+    const double afterSleep = MedianFrameMicroseconds(scene, canvas, frames, pause);
+    const double backToBack =
+        MedianFrameMicroseconds(scene, canvas, frames, std::chrono::milliseconds(0));
+    std::printf("%.1f us a frame after a sleep, %.1f back to back\n", afterSleep, backToBack);
+    return 0;
+  }
   long long sent = 0;
-  for (int frame = std::atoi(argv[5]); frame > 0; --frame) {
+  for (int frame = frames; frame > 0; --frame) {
     scene.Tick();
     for (const PixelRect& rect : canvas.TakeDirtyRegion()) {
       sent += rect.Area();
