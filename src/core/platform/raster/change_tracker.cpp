@@ -18,26 +18,27 @@ constexpr long long kSlack = 4;
 constexpr std::size_t kStretches = 4096;
 constexpr std::size_t kLoggedBytes = 64 * 1024;
 
-// Bit i set for each nonzero byte i (in memory order) of `unequal`: a mask per word in a few
-// operations, in place of a branch per pixel that cold predictors mostly miss. Adding 0x7F to each
-// byte's low seven bits carries into its high bit unless they are all zero, and no further; the
-// multiplication then gathers the eight high bits into the top byte, each product landing on its
-// own bit, in the order that makes the byte first in memory bit 0.
-unsigned DifferingBytes(std::uint64_t unequal) {
+// Comparing a word at a time, whole words are handled in a few operations rather than a branch per
+// pixel, which cold predictors mostly miss. A one in the lowest bit of each nonzero byte of
+// `unequal`, nothing elsewhere: adding 0x7F to each byte's low seven bits carries into its high
+// bit unless they are all zero, and no further.
+std::uint64_t DifferingBytes(std::uint64_t unequal) {
   constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  const std::uint64_t high = (((unequal & kLow7) + kLow7) | unequal) & ~kLow7;
-  constexpr std::uint64_t kGather = std::endian::native == std::endian::little
-                                        ? 0x0102040810204080ULL   // bit 8i + 7 to bit 56 + i
-                                        : 0x8040201008040201ULL;  // bit 63 - 8i to bit 56 + i
-  return static_cast<unsigned>(((high >> 7) * kGather) >> 56);
+  return ((((unequal & kLow7) + kLow7) | unequal) & ~kLow7) >> 7;
 }
 
-// The set bits of a byte. std::popcount is a library call where the processor's instruction is not
-// assumed, costing more than these few operations.
-unsigned CountBits(unsigned byte) {
-  byte -= (byte >> 1) & 0x55u;
-  byte = (byte & 0x33u) + ((byte >> 2) & 0x33u);
-  return (byte + (byte >> 4)) & 0x0Fu;
+// The ones of DifferingBytes as bit i for byte i in memory, whichever the byte order: the product
+// lands each on its own bit of the top byte, with no carries.
+unsigned Gathered(std::uint64_t ones) {
+  constexpr std::uint64_t kGather = std::endian::native == std::endian::little
+                                        ? 0x0102040810204080ULL   // bit 8i to bit 56 + i
+                                        : 0x8040201008040201ULL;  // bit 56 - 8i to bit 56 + i
+  return static_cast<unsigned>((ones * kGather) >> 56);
+}
+
+// How many ones DifferingBytes found: the product sums all bytes into the top one.
+int Counted(std::uint64_t ones) {
+  return static_cast<int>((ones * 0x0101010101010101ULL) >> 56);
 }
 
 // `mask` with each gap of at most kRowGap clear bits between two set ones filled, so that a word
@@ -142,10 +143,10 @@ void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
   log.latest = -1;
   int runLeft = 0;
   int runRight = -1;
-  // Adds the differing pixels x + i for each bit i of `mask`, walking its segments rather than
-  // its pixels: a segment joins the open run across at most kRowGap unchanged pixels.
-  const auto differs = [&](int x, unsigned mask) {
-    changedPixels_ += CountBits(mask);
+  // Adds the `count` differing pixels x + i, for each bit i of `mask`, walking its segments rather
+  // than its pixels: a segment joins the open run across at most kRowGap unchanged pixels.
+  const auto differs = [&](int x, unsigned mask, int count) {
+    changedPixels_ += count;
     for (unsigned rest = JoinGaps(mask); rest != 0;) {
       const int first = std::countr_zero(rest);
       const int length = std::countr_one(rest >> first);
@@ -167,16 +168,20 @@ void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
     std::memcpy(&was, original + x, sizeof was);
     std::memcpy(&now, line + x, sizeof now);
     if (was != now) {
-      differs(x, DifferingBytes(was ^ now));
+      const std::uint64_t ones = DifferingBytes(was ^ now);
+      differs(x, Gathered(ones), Counted(ones));
     }
   }
   // The last few, without a branch per pixel.
   if (x <= high) {
     unsigned mask = 0;
+    int count = 0;
     for (int i = 0; x + i <= high; ++i) {
-      mask |= static_cast<unsigned>(original[x + i] != line[x + i]) << i;
+      const bool differ = original[x + i] != line[x + i];
+      mask |= static_cast<unsigned>(differ) << i;
+      count += differ;
     }
-    differs(x, mask);
+    differs(x, mask, count);
   }
   if (runRight >= runLeft) {
     runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
