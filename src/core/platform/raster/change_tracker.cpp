@@ -18,6 +18,42 @@ constexpr long long kSlack = 4;
 constexpr std::size_t kStretches = 4096;
 constexpr std::size_t kLoggedBytes = 64 * 1024;
 
+// Comparing a word at a time, whole words are handled in a few operations rather than a branch per
+// pixel, which cold predictors mostly miss. A one in the lowest bit of each nonzero byte of
+// `unequal`, nothing elsewhere: adding 0x7F to each byte's low seven bits carries into its high
+// bit unless they are all zero, and no further.
+std::uint64_t DifferingBytes(std::uint64_t unequal) {
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  return ((((unequal & kLow7) + kLow7) | unequal) & ~kLow7) >> 7;
+}
+
+// The ones of DifferingBytes as bit i for byte i in memory, whichever the byte order: the product
+// lands each on its own bit of the top byte, with no carries.
+unsigned Gathered(std::uint64_t ones) {
+  constexpr std::uint64_t kGather = std::endian::native == std::endian::little
+                                        ? 0x0102040810204080ULL   // bit 8i to bit 56 + i
+                                        : 0x8040201008040201ULL;  // bit 56 - 8i to bit 56 + i
+  return static_cast<unsigned>((ones * kGather) >> 56);
+}
+
+// How many ones DifferingBytes found: the product sums all bytes into the top one.
+int Counted(std::uint64_t ones) {
+  return static_cast<int>((ones * 0x0101010101010101ULL) >> 56);
+}
+
+// `mask` with each gap of at most kRowGap clear bits between two set ones filled, so that a word
+// has few segments to walk: bit i is filled when bits i - a and i + b are set, a + b - 1 <=
+// kRowGap.
+unsigned JoinGaps(unsigned mask) {
+  unsigned joined = mask;
+  for (int a = 1; a <= kRowGap; ++a) {
+    for (int b = 1; a + b - 1 <= kRowGap; ++b) {
+      joined |= (mask << a) & (mask >> b);
+    }
+  }
+  return joined;
+}
+
 }  // namespace
 
 ChangeTracker::ChangeTracker(int width, int height)
@@ -107,36 +143,45 @@ void ChangeTracker::DiffRow(int row, const std::uint8_t* line) {
   log.latest = -1;
   int runLeft = 0;
   int runRight = -1;
-  const auto differs = [&](int x) {
-    ++changedPixels_;
-    if (runRight >= runLeft && x - runRight - 1 > kRowGap) {
-      runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
-      runLeft = x;
-    } else if (runRight < runLeft) {
-      runLeft = x;
+  // Adds the `count` differing pixels x + i, for each bit i of `mask`, walking its segments rather
+  // than its pixels: a segment joins the open run across at most kRowGap unchanged pixels.
+  const auto differs = [&](int x, unsigned mask, int count) {
+    changedPixels_ += count;
+    for (unsigned rest = JoinGaps(mask); rest != 0;) {
+      const int first = std::countr_zero(rest);
+      const int length = std::countr_one(rest >> first);
+      if (runRight < runLeft) {
+        runLeft = x + first;
+      } else if (x + first - runRight - 1 > kRowGap) {
+        runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});
+        runLeft = x + first;
+      }
+      runRight = x + first + length - 1;
+      rest &= ~0u << (first + length);
     }
-    runRight = x;
   };
   int x = low;
-  // Eight pixels at a time: equal ones are passed over at once, and of unequal ones only those
-  // that differ are visited.
+  // Eight pixels at a time: equal ones are passed over at once.
   for (; x + 7 <= high; x += 8) {
     std::uint64_t was = 0;
     std::uint64_t now = 0;
     std::memcpy(&was, original + x, sizeof was);
     std::memcpy(&now, line + x, sizeof now);
-    // The pixel at x + i is byte i in memory, whichever the machine's byte order.
-    constexpr bool kLittle = std::endian::native == std::endian::little;
-    for (std::uint64_t unequal = was ^ now; unequal != 0;) {
-      const int index = (kLittle ? std::countr_zero(unequal) : std::countl_zero(unequal)) / 8;
-      differs(x + index);
-      unequal &= ~(std::uint64_t{0xFF} << (kLittle ? index * 8 : 56 - index * 8));
+    if (was != now) {
+      const std::uint64_t ones = DifferingBytes(was ^ now);
+      differs(x, Gathered(ones), Counted(ones));
     }
   }
-  for (; x <= high; ++x) {
-    if (original[x] != line[x]) {
-      differs(x);
+  // The last few, without a branch per pixel.
+  if (x <= high) {
+    unsigned mask = 0;
+    int count = 0;
+    for (int i = 0; x + i <= high; ++i) {
+      const bool differ = original[x + i] != line[x + i];
+      mask |= static_cast<unsigned>(differ) << i;
+      count += differ;
     }
+    differs(x, mask, count);
   }
   if (runRight >= runLeft) {
     runs_.push_back({runLeft, row, runRight - runLeft + 1, 1});

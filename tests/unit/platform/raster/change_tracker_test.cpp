@@ -1,9 +1,10 @@
-// The change tracker: changes undone within a frame, runs split across unchanged pixels, and a
-// log too large to compare.
+// The change tracker: changes undone within a frame, runs split across unchanged pixels, rows as a
+// pixel-by-pixel comparison finds them, and a log too large to compare.
 #include "core/platform/raster/change_tracker.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace quorvane {
@@ -52,6 +53,50 @@ TEST(ChangeTracker, FindsLonePixelsAtEveryPlaceInARow) {
       (std::vector<PixelRect>{
           {0, 5, 1, 1}, {7, 5, 3, 1}, {13, 5, 1, 1}, {17, 5, 1, 1}, {63, 5, 2, 1}, {99, 5, 1, 1}}));
   EXPECT_EQ(s.tracker.ChangedPixels(), 9);
+}
+
+TEST(ChangeTracker, FindsTheRunsOfAPixelByPixelComparisonInRandomRows) {
+  constexpr int kRowGap = 2;
+  // Even rows of the first 16 change, so that each run comes back as a rectangle of its own; the
+  // canvas is tall enough for their logs to stay within the tracker's budget.
+  constexpr int kRows = 80;
+  std::mt19937 random(7);
+  const auto below = [&random](int n) { return static_cast<int>(random() % unsigned(n)); };
+  for (const int width : {1, 5, 7, 8, 9, 15, 16, 17, 31, 64, 70}) {
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width * kRows));
+    ChangeTracker tracker(width, kRows);
+    tracker.Take(pixels.data());
+    for (int round = 0; round < 60; ++round) {
+      std::vector<PixelRect> expected;
+      long long changed = 0;
+      for (int row = 0; row < 16; row += 2) {
+        std::uint8_t* line = pixels.data() + row * width;
+        // Words are compared from the logged span's left end, anywhere in the row.
+        const int left = below(width);
+        const int right = left + below(width - left);
+        tracker.WillChange(row, left, right, line + left);
+        // Changes flip one bit of a quarter of the pixels up to all of them; or of only two, with
+        // kRowGap or kRowGap + 1 unchanged between, around the first word's right edge.
+        const int density = below(5);
+        const int gap = kRowGap + below(2);
+        const int first = left + 7 - below(gap + 1);
+        for (int x = left; x <= right; ++x) {
+          if (density > 0 ? below(4) < density : x == first || x == first + gap + 1) {
+            line[x] ^= static_cast<std::uint8_t>(1 << below(8));
+            ++changed;
+            if (expected.empty() || expected.back().top != row ||
+                x - expected.back().left - expected.back().width > kRowGap) {
+              expected.push_back({x, row, 1, 1});
+            } else {
+              expected.back().width = x - expected.back().left + 1;
+            }
+          }
+        }
+      }
+      ASSERT_EQ(tracker.Take(pixels.data()), expected) << "width " << width << ", round " << round;
+      ASSERT_EQ(tracker.ChangedPixels(), changed) << "width " << width << ", round " << round;
+    }
+  }
 }
 
 TEST(ChangeTracker, CountsThePixelsThatDifferAtATake) {
