@@ -9,7 +9,7 @@ PixelCanvas::PixelCanvas(int width, int height, float twipsPerPixelX, float twip
                          Color background, std::unique_ptr<GlyphSource> glyphs)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0),
       palette_(background),
       twipsPerPixelX_(twipsPerPixelX),
       twipsPerPixelY_(twipsPerPixelY),
@@ -17,11 +17,11 @@ PixelCanvas::PixelCanvas(int width, int height, float twipsPerPixelX, float twip
       changes_(width_, height_) {}
 
 Color PixelCanvas::PixelColor(int x, int y) const {
-  return palette_.Colours()[pixels_.Data()[static_cast<std::size_t>(y) * width_ + x]];
+  return palette_.Colours()[pixels_[static_cast<std::size_t>(y) * width_ + x]];
 }
 
 void PixelCanvas::WriteRun(int row, int from, int to, std::uint8_t index, PixelRect& changed) {
-  std::uint8_t* line = pixels_.Data() + static_cast<std::size_t>(row) * width_;
+  std::uint8_t* line = pixels_.data() + static_cast<std::size_t>(row) * width_;
   const RowRun run = DifferingRun(line, from, to, index);
   if (run.Empty()) {
     return;
@@ -160,7 +160,7 @@ void PixelCanvas::DrawInk(const StandingText& text, const PixelRect& clip) {
     if (from > to) {
       continue;
     }
-    std::uint8_t* line = pixels_.Data() + static_cast<std::size_t>(row) * width_ + from;
+    std::uint8_t* line = pixels_.data() + static_cast<std::size_t>(row) * width_ + from;
     const std::uint8_t* mask = ink.Row(y) + (from - left);
     const int count = to - from + 1;
     const RowRun differing = DifferingInk(line, mask, count, text.colour);
@@ -184,7 +184,7 @@ void PixelCanvas::Changed(const PixelRect& rect, const StandingShape* shape,
 }
 
 void PixelCanvas::Clear() {
-  std::fill(pixels_.Data(), pixels_.Data() + pixels_.Size(), 0);
+  std::fill(pixels_.begin(), pixels_.end(), 0);
   shapes_.Clear();
   standingTexts_.Clear();
   changes_.ChangeAll();

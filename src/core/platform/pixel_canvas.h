@@ -27,7 +27,6 @@
 #include "core/platform/pixel_rect.h"
 #include "core/platform/raster/change_tracker.h"
 #include "core/platform/raster/colour_palette.h"
-#include "core/platform/raster/pixel_memory.h"
 #include "core/platform/raster/span_raster.h"
 #include "core/platform/raster/standing_shapes.h"
 #include "core/platform/raster/standing_texts.h"
@@ -45,7 +44,7 @@ class PixelCanvas final : public Canvas {
   int Width() const { return width_; }
   int Height() const { return height_; }
   // Width() palette indices per row, rows top to bottom.
-  const std::uint8_t* Pixels() const { return pixels_.Data(); }
+  const std::uint8_t* Pixels() const { return pixels_.data(); }
   // The colours the indices stand for; entry 0 is the background.
   const std::vector<Color>& Palette() const { return palette_.Colours(); }
   Color PixelColor(int x, int y) const;
@@ -53,7 +52,7 @@ class PixelCanvas final : public Canvas {
   // The pixels changed since the last call, as rectangles that may overlap (a little more than
   // what changed where that saves rectangles); the window repaints only those. The whole canvas
   // after creation and after Clear. Valid until the next call.
-  const std::vector<PixelRect>& TakeDirtyRegion() { return changes_.Take(pixels_.Data()); }
+  const std::vector<PixelRect>& TakeDirtyRegion() { return changes_.Take(pixels_.data()); }
   // How many pixels differed at the last take, the least that any sending of it must cover.
   long long ChangedPixels() const { return changes_.ChangedPixels(); }
 
@@ -85,7 +84,7 @@ class PixelCanvas final : public Canvas {
 
   int width_;
   int height_;
-  PixelMemory pixels_;
+  std::vector<std::uint8_t> pixels_;
   ColourPalette palette_;
   float twipsPerPixelX_;
   float twipsPerPixelY_;
