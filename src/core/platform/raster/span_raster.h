@@ -96,8 +96,9 @@ bool HoldsNoCentre(const PixelEllipse& e, const PixelRect& canvas);
 // DifferingRun for spans longer than kShortSpan pixels.
 RowRun DifferingLongRun(const std::uint8_t* line, int from, int to, std::uint8_t value);
 
-// Spans up to this many pixels, such as a glyph's ink runs, are compared a byte at a time in
-// place: the library's comparisons and eight-byte scans pay off only on longer ones.
+// Spans up to this many pixels, such as a ring's outline on most rows and a small disc's, are
+// compared a byte at a time in place: the library's comparisons and eight-byte scans pay off only
+// on longer ones.
 inline constexpr int kShortSpan = 16;
 
 }  // namespace raster_detail

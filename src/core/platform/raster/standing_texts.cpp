@@ -32,12 +32,7 @@ bool StandingTexts::DrawnRecently(const StandingText& drawn) {
                   [&drawn](const StandingText& text) { return text.SameDraw(drawn); })) {
     return true;
   }
-  StandingText& slot = recent_[nextRecent_];
-  slot.text = drawn.text;
-  slot.generation = drawn.generation;
-  slot.x = drawn.x;
-  slot.y = drawn.y;
-  slot.colour = drawn.colour;
+  recent_[nextRecent_] = drawn;
   nextRecent_ = (nextRecent_ + 1) % recent_.size();
   return false;
 }
